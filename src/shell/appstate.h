@@ -12,6 +12,7 @@
 
 #include <array>
 
+class HelpRouter;
 class MessageService;
 class SettingsStore;
 
@@ -27,6 +28,7 @@ struct AppState
 
     MessageService &messages;
     SettingsStore &store;
+    HelpRouter *help = nullptr; // set by the program once its help window exists
 
     NumberSeparators separators;
     ProgramPaths paths;
