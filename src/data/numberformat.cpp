@@ -12,11 +12,14 @@ NumberSeparators NumberSeparators::fromLocale(const QLocale &locale)
         s.decimalSep = dec.at(0);
     if (!group.isEmpty())
         s.thousandSep = group.at(0);
-    if (s.decimalSep == s.thousandSep) {
-        s.decimalSep = QLatin1Char('.');
-        s.thousandSep = QLatin1Char(',');
-    }
-    return s;
+    return fromPair(s.decimalSep, s.thousandSep);
+}
+
+NumberSeparators NumberSeparators::fromPair(QChar decimal, QChar thousand)
+{
+    if (decimal == thousand)
+        return {};
+    return {decimal, thousand};
 }
 
 namespace {

@@ -13,6 +13,7 @@ struct NumberSeparators
 
     // Separators of a locale; when both are the same character they become "." and ",".
     static NumberSeparators fromLocale(const QLocale &locale);
+    static NumberSeparators fromPair(QChar decimal, QChar thousand);
 };
 
 // Fixed-point text of `value` with `decimals` digits after a ".", independent of the C locale.
