@@ -72,3 +72,6 @@ struct EstimationError
 // factor it would divide by is 0.
 std::optional<EstimationError> CalculateEstimation(int kind, const SystemDataTexts &fields,
                                                    const ProgramOptions &options, EstimationResults &results);
+
+// The name of a result set as the estimation page captions it; custom methods by their titles.
+QString EstimationMethodTitle(ResultSet set, const ProgramOptions &options);

@@ -18,11 +18,22 @@ struct PageField
 class EstimationPage
 {
 public:
+    static constexpr int FieldCount = 33;
+
+    // The page title FLOWM is red by design; every other field starts black, visible and empty.
+    EstimationPage();
+
     static const QStringList &fieldNames();
+    // Position of a field in page order, or -1 for a name the page does not have.
+    static int indexOf(const QString &name);
 
     PageField &field(const QString &name);
     const PageField &field(const QString &name) const;
 
+    // Field by page-order position, 0 … FieldCount − 1.
+    const PageField &at(int index) const { return m_fields[index]; }
+
 private:
-    std::array<PageField, 39> m_fields{};
+    std::array<PageField, FieldCount> m_fields{};
+    PageField m_unknown; // answers a name the page does not have
 };
