@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "data/messageservice.h"
@@ -69,6 +70,8 @@ void LogoDialog::setPictureChooser(PictureChooser chooser) { m_chooser = std::mo
 
 void LogoDialog::showEvent(QShowEvent *event)
 {
+    if (event->spontaneous())
+        return QDialog::showEvent(event);
     m_pictureLoaded = false;
     const QString &fileName = m_state.options.logoFileName;
     if (!fileName.isEmpty() && QFileInfo(fileName).isFile())
