@@ -293,6 +293,7 @@ void SetupDialog::buildReportLayoutPage()
         edit->setObjectName(QLatin1String(name));
         edit->setToolTip(QStringLiteral("Information that will be shown on the energy estimation report"));
         edit->setTabChangesFocus(true);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setFixedSize(200, 96);
         edit->installEventFilter(this);
         // The report prints these two texts as they stand in the dialog, OK or not.
