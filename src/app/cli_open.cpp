@@ -1,0 +1,65 @@
+#include "cli_open.h"
+
+#include "cli_command.h"
+
+#include "data/projectfile.h"
+
+#include <optional>
+
+CliProject OpenCliProject(const QString &path, MessageService &messages)
+{
+    CliProject project;
+    project.params.DefineParameters(messages);
+    // The first read only examines, so a bad file leaves the parameters alone.
+    const ProjectReadResult examined = ReadProjectFile(path, false, project.params, project.texts, messages);
+    project.application = examined.application;
+    if (!examined.ok)
+        return project;
+    const ProjectReadResult applied = ReadProjectFile(path, true, project.params, project.texts, messages);
+    project.application = applied.application;
+    project.opened = applied.ok;
+    return project;
+}
+
+QString applicationText(int application)
+{
+    switch (application) {
+    case 1: return QStringLiteral("FAN");
+    case 2: return QStringLiteral("PUMP");
+    case 3: return QStringLiteral("COOLING TOWER");
+    default: return {};
+    }
+}
+
+std::optional<CliFileArguments> parseFileArguments(const QStringList &arguments, bool allowJson, CliContext &context)
+{
+    CliFileArguments parsed;
+    bool onlyFiles = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            parsed.files << a;
+        } else if (a == QLatin1String("--")) {
+            onlyFiles = true;
+        } else if (a == QLatin1String("--json") && allowJson) {
+            parsed.json = true;
+        } else if (a == QLatin1String("--answer") || a.startsWith(QLatin1String("--answer="))) {
+            QString value;
+            if (a.size() > 8)
+                value = a.mid(9);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            if (value == QLatin1String("cancel"))
+                parsed.answerCancel = true;
+            else if (value == QLatin1String("ok"))
+                parsed.answerCancel = false;
+            else
+                return cliUsageError(context, QStringLiteral("--answer takes ok or cancel")), std::nullopt;
+        } else {
+            return cliUsageError(context, QStringLiteral("unknown option '%1'").arg(a)), std::nullopt;
+        }
+    }
+    if (parsed.files.isEmpty())
+        return cliUsageError(context, QStringLiteral("no project file given")), std::nullopt;
+    return parsed;
+}
