@@ -1,19 +1,21 @@
 #pragma once
 
-#include "tools/formulas.h"
-
 #include <QDialog>
 
 #include <map>
 
+#include "tools/formulas.h"
+
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 struct AppState;
 
-// "Useful Formulas": motor, fan and pump formulas on five pages. Created once; the inputs it
-// keeps live for the whole run.
+// "Useful Formulas": motor, fan and pump formulas on five pages. Created once; the inputs it keeps
+// live for the whole run.
 class FormulasWindow final : public QDialog
 {
     Q_OBJECT
@@ -35,22 +37,24 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLineEdit *field(FormulaInput input) const { return m_fields.at(input); }
-    QLabel *resultLabel(const char *name) const;
-    double readField(FormulaInput input);
+    using Formula = void (FormulasWindow::*)();
 
+    QWidget *addPage(const QString &title);
+    QGridLayout *addSection(QWidget *page, const QString &heading);
+    QLineEdit *addInput(QGridLayout *grid, const QString &label, FormulaInput input, Formula formula,
+                        int maxLength = 6);
+    QLabel *addResult(QGridLayout *grid, const char *name, const char *button, Formula formula);
     void buildHorsePowerPage();
     void buildTorquePage();
     void buildAcMotorPage();
     void buildOhmsLawPage();
     void buildPowerAcPage();
     void buildBottomBar();
-    QLineEdit *makeInput(FormulaInput input, QWidget *parent, int maxLength = 6);
-    QWidget *makeCalculateButton(const char *name, QWidget *parent, void (FormulasWindow::*formula)());
 
+    double readInput(FormulaInput input);
+    QLabel *result(const char *name) const;
     void leaveField(QLineEdit *field);
     void showInputs();
-    void runAll();
     void updateAcFields();
 
     void calcFan();
@@ -67,10 +71,18 @@ private:
     void calcVoltage();
     void calcThreePhase();
 
+    struct InputField
+    {
+        FormulaInput input;
+        Formula formula;
+        int maxLength;
+    };
+
     AppState &m_state;
     FormulaInputs m_inputs;
     QTabWidget *m_pages = nullptr;
     std::map<FormulaInput, QLineEdit *> m_fields;
+    std::map<QLineEdit *, InputField> m_fieldInfo;
     QComboBox *m_pressure1 = nullptr;
     QComboBox *m_pressure2 = nullptr;
     QComboBox *m_selac = nullptr;
