@@ -1,10 +1,36 @@
-#include <QApplication>
-#include <QMainWindow>
+// The desktop program: start-up in the fixed order, then the main window's message loop.
+#include "data/programidentity.h"
+#include "setup/settingsstore.h"
+#include "shell/appstate.h"
+#include "shell/ui/loading.h"
+#include "shell/ui/mainwindow.h"
+#include "shell/ui/programwindows.h"
+#include "shell/ui/widgetmessageservice.h"
+#include "tools/errorhandler.h"
+#include "tools/ui/pelnixapplication.h"
+
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
+    PelnixApplication app(argc, argv);
+    WidgetMessageService messages;
+    SettingsStore store;
+    AppState state(messages, store);
+    InitGlobals(state);
+
+    auto splash = std::make_unique<TLOADING>(state, QCoreApplication::arguments());
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+
+    QCoreApplication::setApplicationName(ProgramIdentity::ApplicationTitle);
+    UnhandledErrorHandler errors(messages);
+    app.setErrorHandler(&errors);
+
+    ProgramWindows windows(state, &errors);
+    splash.reset();
+
+    windows.mainWindow()->show();
     return app.exec();
 }
