@@ -22,6 +22,14 @@
 namespace {
 constexpr int FieldWidth = 70;
 constexpr int ResultWidth = 130;
+
+// Section titles are bold; what stands inside them is not.
+QFont plainFont(const QWidget *w)
+{
+    QFont font = w->font();
+    font.setBold(false);
+    return font;
+}
 } // namespace
 
 FormulasWindow::FormulasWindow(AppState &state, QWidget *parent)
@@ -33,6 +41,7 @@ FormulasWindow::FormulasWindow(AppState &state, QWidget *parent)
     setWindowTitle(QStringLiteral("Useful Formulas"));
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl"));
+    m_pages->setUsesScrollButtons(false); // all five tabs in view
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     buildHorsePowerPage();
@@ -76,10 +85,10 @@ QLineEdit *FormulasWindow::addInput(QGridLayout *grid, const QString &label, For
 {
     auto *box = grid->parentWidget();
     auto *caption = new QLabel(label, box);
-    caption->setFont(m_pages->font());
+    caption->setFont(plainFont(m_pages));
     auto *field = new QLineEdit(box);
     field->setObjectName(formulaInputName(input));
-    field->setFont(m_pages->font());
+    field->setFont(plainFont(m_pages));
     field->setFixedWidth(FieldWidth);
     field->setAlignment(Qt::AlignRight);
     field->setContextMenuPolicy(Qt::NoContextMenu); // no pasting past the key filter
@@ -98,14 +107,14 @@ QLabel *FormulasWindow::addResult(QGridLayout *grid, const char *name, const cha
     auto *calc = new QPushButton(QStringLiteral("&Calculate"), box);
     calc->setObjectName(QLatin1String(button));
     calc->setToolTip(QStringLiteral("Click here to calculate"));
-    calc->setFont(m_pages->font());
+    calc->setFont(plainFont(m_pages));
     calc->setAutoDefault(false);
     connect(calc, &QPushButton::clicked, this, formula);
     auto *label = new QLabel(box);
     label->setObjectName(QLatin1String(name));
     label->setMinimumWidth(ResultWidth);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont font = m_pages->font();
+    QFont font = plainFont(m_pages);
     font.setBold(true);
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: #000080;"));
@@ -123,7 +132,7 @@ void FormulasWindow::buildHorsePowerPage()
     addInput(fan, QStringLiteral("Cubic Ft/Min.:"), FormulaInput::F1, &FormulasWindow::calcFan);
     m_pressure1 = new QComboBox(fan->parentWidget());
     m_pressure1->setObjectName(QStringLiteral("PRESSURE1"));
-    m_pressure1->setFont(m_pages->font());
+    m_pressure1->setFont(plainFont(m_pages));
     m_pressure1->addItems(fanPressureUnits());
     addInput(fan, QStringLiteral("Pressure:"), FormulaInput::FANPRESS, &FormulasWindow::calcFan);
     fan->addWidget(m_pressure1, fan->rowCount() - 1, 1);
@@ -138,7 +147,7 @@ void FormulasWindow::buildHorsePowerPage()
     addInput(pump, QStringLiteral("Gallons/Min."), FormulaInput::GPM, &FormulasWindow::calcPump);
     m_pressure2 = new QComboBox(pump->parentWidget());
     m_pressure2->setObjectName(QStringLiteral("PRESSURE2"));
-    m_pressure2->setFont(m_pages->font());
+    m_pressure2->setFont(plainFont(m_pages));
     m_pressure2->addItems(pumpPressureUnits());
     addInput(pump, QStringLiteral("Pressure:"), FormulaInput::PUMPPRES, &FormulasWindow::calcPump);
     pump->addWidget(m_pressure2, pump->rowCount() - 1, 1);
@@ -226,11 +235,11 @@ void FormulasWindow::buildPowerAcPage()
     addInput(ac, QStringLiteral("Power Factor"), FormulaInput::PF5, calc, 4);
     addInput(ac, QStringLiteral("Efficiency"), FormulaInput::EFF5, calc, 4);
     auto *caption = new QLabel(QStringLiteral("Select Calculation"), ac->parentWidget());
-    caption->setFont(m_pages->font());
+    caption->setFont(plainFont(m_pages));
     m_selac = new QComboBox(ac->parentWidget());
     m_selac->setObjectName(QStringLiteral("SELAC"));
     m_selac->setToolTip(QStringLiteral("Select calculation"));
-    m_selac->setFont(m_pages->font());
+    m_selac->setFont(plainFont(m_pages));
     m_selac->addItems(threePhaseCalculations());
     connect(m_selac, &QComboBox::currentIndexChanged, this, &FormulasWindow::updateAcFields);
     const int row = ac->rowCount();
