@@ -63,6 +63,8 @@ struct ChartModel
 
     View3D view;
     bool legendVisible = true;
+    // Tick labels and axis titles; off for thumbnail pictures.
+    bool showAxes = true;
     AxisRange xRange; // horizontal axis
     AxisRange yRange; // vertical axis
     QChar thousandSep = QLatin1Char(',');
