@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
+#include <QVBoxLayout>
 
 QStringList pictureNameFilters()
 {
@@ -33,18 +34,21 @@ QString choosePictureFile(QWidget *parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(pictureNameFilters());
 
-    auto *preview = new QLabel(&dialog);
+    auto *previewPane = new QWidget(&dialog);
+    auto *previewLayout = new QVBoxLayout(previewPane);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    auto *preview = new QLabel(previewPane);
     preview->setObjectName(QStringLiteral("PDPreview"));
     preview->setFixedSize(200, 160);
     preview->setAlignment(Qt::AlignCenter);
     preview->setFrameShape(QFrame::StyledPanel);
-    auto *caption = new QLabel(&dialog);
+    auto *caption = new QLabel(previewPane);
     caption->setAlignment(Qt::AlignCenter);
-    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
-        const int column = grid->columnCount();
-        grid->addWidget(preview, 1, column, Qt::AlignTop);
-        grid->addWidget(caption, 2, column, Qt::AlignTop);
-    }
+    previewLayout->addWidget(preview);
+    previewLayout->addWidget(caption);
+    previewLayout->addStretch();
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(previewPane, 1, grid->columnCount());
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview, caption](const QString &path) {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
