@@ -155,7 +155,7 @@ QJsonArray steps(const std::array<int, FlowStepCount> &values)
     return a;
 }
 
-QJsonObject jsonOf(const FileEstimate &f, const ProgramOptions &options, QChar sep)
+QJsonObject jsonOf(const FileEstimate &f, const ProgramOptions &options)
 {
     QJsonObject o;
     o.insert(QStringLiteral("file"), f.path);
@@ -225,16 +225,6 @@ QJsonObject jsonOf(const FileEstimate &f, const ProgramOptions &options, QChar s
     results.insert(QStringLiteral("methods"), methods);
     o.insert(QStringLiteral("results"), results);
 
-    QJsonArray overviews;
-    for (const OverviewMethod &m : overviewMethods(f.kind, options)) {
-        QJsonObject texts;
-        for (const auto &[name, text] : FillOverview(f.kind, m.number, r, sep).namedTexts())
-            texts.insert(name, text);
-        overviews.append(QJsonObject{{QStringLiteral("method"), m.number},
-                                     {QStringLiteral("title"), EstimationMethodTitle(m.set, options)},
-                                     {QStringLiteral("fields"), texts}});
-    }
-    o.insert(QStringLiteral("overviews"), overviews);
     return o;
 }
 
@@ -269,7 +259,7 @@ int runEstimate(const QStringList &arguments, CliContext &context)
         estimateFile(*f, options, context.thousandSep, messages, parsed->json ? nullptr : &context.out);
         f->messages = messages.shown();
         if (parsed->json)
-            context.out << QJsonDocument(jsonOf(*f, options, context.thousandSep)).toJson(QJsonDocument::Compact) << '\n';
+            context.out << QJsonDocument(jsonOf(*f, options)).toJson(QJsonDocument::Compact) << '\n';
         else
             printText(context, *f, options);
         if (!f->error.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "estimation.h"
 
+#include "centsrounding.h"
 #include "data/numberformat.h"
 #include "data/textnumbers.h"
 
@@ -82,8 +83,12 @@ std::optional<EstimationError> checkFactors(int kind, const ProgramOptions &opti
 
 QString EstimationMethodTitle(ResultSet set, const ProgramOptions &options) { return methodTitle(set, options); }
 
-std::optional<EstimationError> CalculateEstimation(int kind, const SystemDataTexts &fields,
-                                                   const ProgramOptions &options, EstimationResults &results)
+namespace {
+
+// The estimation with the cents rounding supplied, so the rounding's own cost can be measured.
+template<typename Rounding>
+std::optional<EstimationError> estimate(int kind, const SystemDataTexts &fields, const ProgramOptions &options,
+                                        EstimationResults &results, Rounding roundCents)
 {
     if (kind != 1 && kind != 2)
         return EstimationError{QStringLiteral("No fan or pump application is active. Unable to estimate.")};
@@ -155,7 +160,7 @@ std::optional<EstimationError> CalculateEstimation(int kind, const SystemDataTex
     // 10, 11: cost per hour in whole cents, then the yearly cost of each step.
     const auto costs = [&](MethodResults &r, long double divisor) {
         for (int i = 0; i < FlowStepCount; ++i) {
-            r.costPerHour[i] = roundViaText((KwPerHp * r.shaftHp[i] * costPerKwh) / divisor, 2);
+            r.costPerHour[i] = roundCents((KwPerHp * r.shaftHp[i] * costPerKwh) / divisor);
             r.operatingCost[i] = static_cast<double>(static_cast<long double>(r.costPerHour[i]) * stepHours[i]);
             r.annualCost = static_cast<double>(static_cast<long double>(r.annualCost) + r.operatingCost[i]);
         }
@@ -164,4 +169,18 @@ std::optional<EstimationError> CalculateEstimation(int kind, const SystemDataTex
     for (const ComputedMethod *m = methods; m != methodsEnd; ++m)
         costs(results.method(m->set), motorEff);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<EstimationError> CalculateEstimation(int kind, const SystemDataTexts &fields,
+                                                   const ProgramOptions &options, EstimationResults &results)
+{
+    return estimate(kind, fields, options, results, [](long double v) { return RoundCents(v); });
+}
+
+std::optional<EstimationError> CalculateEstimationUnrounded(int kind, const SystemDataTexts &fields,
+                                                            const ProgramOptions &options, EstimationResults &results)
+{
+    return estimate(kind, fields, options, results, [](long double v) { return static_cast<double>(v); });
 }

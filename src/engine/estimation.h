@@ -75,3 +75,8 @@ std::optional<EstimationError> CalculateEstimation(int kind, const SystemDataTex
 
 // The name of a result set as the estimation page captions it; custom methods by their titles.
 QString EstimationMethodTitle(ResultSet set, const ProgramOptions &options);
+
+// The same arithmetic with the cost per hour left unrounded: the floor the benchmarks measure
+// the cents rounding against. Not for display.
+std::optional<EstimationError> CalculateEstimationUnrounded(int kind, const SystemDataTexts &fields,
+                                                            const ProgramOptions &options, EstimationResults &results);

@@ -4,7 +4,10 @@
 
 #include <cmath>
 
+#include <random>
+
 #include "data/numberformat.h"
+#include "engine/centsrounding.h"
 
 namespace {
 
@@ -231,8 +234,41 @@ TEST(CentsRounding, HalfCentsRoundAwayFromZeroOnEighteenDigits)
         {12.144736842105263L, 12.14},
         {9.995L, 10.0},
     };
-    for (const Case &c : cases)
+    for (const Case &c : cases) {
         EXPECT_EQ(roundViaText(c.value, 2), c.cents) << static_cast<double>(c.value);
+        EXPECT_EQ(RoundCents(c.value), c.cents) << static_cast<double>(c.value);
+    }
+}
+
+// The estimation's fast rounding must give what the text conversion gives, half cents included.
+TEST(CentsRounding, FastPathAgreesWithTheTextConversion)
+{
+    std::mt19937_64 random(20261211);
+    std::uniform_int_distribution<long long> cents(-2000000, 200000000);
+    std::uniform_int_distribution<int> ulps(-4, 4);
+    std::uniform_real_distribution<double> anywhere(0, 1e7);
+    for (int n = 0; n < 120000; ++n) {
+        long double v;
+        switch (n % 4) {
+        case 3: // just outside the margin the fast path decides alone
+            v = (static_cast<long double>(cents(random)) + 0.5L) / 100 * (1 + (n % 8 < 4 ? 3e-12L : -3e-12L));
+            break;
+        case 0: // at and around a half cent
+            v = (static_cast<long double>(cents(random)) + 0.5L) / 100;
+            for (int u = ulps(random); u != 0; u += u > 0 ? -1 : 1)
+                v = std::nextafter(v, u > 0 ? 1e300L : -1e300L);
+            break;
+        case 1: // a double at a half cent, as a stored value would be
+            v = static_cast<double>((static_cast<long double>(cents(random)) + 0.5L) / 100);
+            break;
+        default:
+            v = anywhere(random);
+        }
+        ASSERT_EQ(RoundCents(v), roundViaText(v, 2)) << static_cast<double>(v);
+    }
+    for (long double v : {0.0L, -0.0L, -0.004L, 1e20L, -1e20L, static_cast<long double>(INFINITY)})
+        EXPECT_EQ(RoundCents(v), roundViaText(v, 2));
+    EXPECT_TRUE(std::isnan(RoundCents(static_cast<long double>(NAN))));
 }
 
 } // namespace
