@@ -10,7 +10,7 @@ build="$here/build"
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
           libgtest-dev libbenchmark-dev libgif-dev fonts-liberation fonts-dejavu-core poppler-utils xdg-utils
-          xvfb xauth ccache)
+          xvfb xauth ccache desktop-file-utils appstream shared-mime-info)
 case "$mode" in
   fuzz|sanitize) packages+=(clang libclang-rt-14-dev) ;;
 esac
