@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include <optional>
+
 #include "data/numberformat.h"
 #include "data/textnumbers.h"
 #include "settingsstore.h"
@@ -39,11 +41,27 @@ QString fromStored(const QString &text)
     return s;
 }
 
+// A table entry as a number; nothing when the text is none or lies outside the range of a double
+// ("1e999" would otherwise come back as 0, a factor the estimation divides by).
+std::optional<double> readFactor(const QString &text)
+{
+    const auto v = readDecimalStrict(text);
+    if (!v || *v != 0)
+        return v;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('e') || c == QLatin1Char('E'))
+            break;
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('9'))
+            return std::nullopt;
+    }
+    return v;
+}
+
 double readTableEntry(SettingsStore &store, EfficiencyTable t, int step)
 {
     const QString item = tableItem(t, step);
     const QString def = tableDefaultText(t, step);
-    if (const auto v = readDecimalStrict(store.readString(Eff, item, def)))
+    if (const auto v = readFactor(store.readString(Eff, item, def)))
         return *v;
     store.writeString(Eff, item, def);
     return readDecimalStrict(def).value_or(0);
@@ -96,7 +114,7 @@ bool Save_Opt(SettingsStore &store, const SetupFields &fields, ProgramOptions &o
         for (int i = 0; i < FlowStepCount; ++i)
             store.writeString(Eff, tableItem(table, i), fields.tables[t][i]);
         for (int i = 0; i < FlowStepCount; ++i)
-            if (const auto v = readDecimalStrict(fields.tables[t][i]))
+            if (const auto v = readFactor(fields.tables[t][i]))
                 options.tables[t][i] = *v;
     }
     store.writeString(Eff, QStringLiteral("CUSTOM1TITLE"), fields.customTitle1);

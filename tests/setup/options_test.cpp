@@ -77,6 +77,8 @@ TEST_F(OptionsTest, TableItemsThatAreNoNumberAreRewrittenWithTheirDefault)
         {"IVE30", "1.5", EfficiencyTable::InletVane, 7, 1.5, "1.5"},     // out of range loads as it is
         {"VFDE100", " 0.5", EfficiencyTable::Vfd, 0, 0.5, " 0.5"},       // leading blanks read
         {"C2E20", "-0.25", EfficiencyTable::Custom2, 8, -0.25, "-0.25"}, // limits only apply to typing
+        {"IVE10", "1e999", EfficiencyTable::InletVane, 9, 0.0104, "0.0104"}, // beyond a double
+        {"VAE10", "0e5", EfficiencyTable::Valve, 9, 0.0, "0e5"},
     };
     for (const Case &c : cases)
         put(QStringLiteral("EFF"), QLatin1String(c.item), QLatin1String(c.text));
