@@ -111,9 +111,12 @@ std::optional<EstimationError> estimate(int kind, const SystemDataTexts &fields,
     in.incentive = readDecimalLenient(text(fields, Field::Incentive));
     in.driveCost = readDecimalLenient(text(fields, Field::DriveCost));
 
-    // 3: a 32-bit product; wraps like the program's own integer arithmetic rather than trapping.
-    const auto product = static_cast<std::int64_t>(in.hoursPerDay) * in.daysPerWeek * in.weeksPerYear;
-    int hours = static_cast<int>(static_cast<std::uint32_t>(product));
+    // 3: a 32-bit product. Only unchecked field texts can make it overflow; it then wraps, in
+    // unsigned arithmetic so that the wrapping is defined.
+    const std::uint32_t product = static_cast<std::uint32_t>(in.hoursPerDay)
+                                  * static_cast<std::uint32_t>(in.daysPerWeek)
+                                  * static_cast<std::uint32_t>(in.weeksPerYear);
+    int hours = static_cast<int>(product);
     if (hours == WeeksYearHours)
         hours = FullYearHours;
     results.annualHours = hours;

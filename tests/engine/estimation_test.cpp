@@ -122,6 +122,8 @@ TEST(CalculateEstimation, FullWeeksYearCountsAsAFullYear)
     const Case cases[] = {
         {"24", "7", "52", 8760}, {"24", "7", "53", 8904}, {"24", "7", "51", 8568},
         {"12", "7", "52", 4368}, {"24.9", " 7", "52x", 8760}, {"", "7", "52", 0},
+        // Unchecked texts: the 32-bit product wraps instead of overflowing.
+        {"99999999999", "99999999999", "2", 2},
     };
     for (const Case &c : cases) {
         WorkedExample ex;
