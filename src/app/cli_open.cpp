@@ -33,6 +33,11 @@ QString applicationText(int application)
 
 std::optional<CliFileArguments> parseFileArguments(const QStringList &arguments, bool allowJson, CliContext &context)
 {
+    const auto usage = [&context](const QString &text) -> std::optional<CliFileArguments> {
+        cliUsageError(context, text);
+        return std::nullopt;
+    };
+    const QString answerOption = QStringLiteral("--answer");
     CliFileArguments parsed;
     bool onlyFiles = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -43,23 +48,20 @@ std::optional<CliFileArguments> parseFileArguments(const QStringList &arguments,
             onlyFiles = true;
         } else if (a == QLatin1String("--json") && allowJson) {
             parsed.json = true;
-        } else if (a == QLatin1String("--answer") || a.startsWith(QLatin1String("--answer="))) {
+        } else if (a == answerOption || a.startsWith(answerOption + QLatin1Char('='))) {
             QString value;
-            if (a.size() > 8)
-                value = a.mid(9);
+            if (a != answerOption)
+                value = a.mid(answerOption.size() + 1);
             else if (i + 1 < arguments.size())
                 value = arguments[++i];
-            if (value == QLatin1String("cancel"))
-                parsed.answerCancel = true;
-            else if (value == QLatin1String("ok"))
-                parsed.answerCancel = false;
-            else
-                return cliUsageError(context, QStringLiteral("--answer takes ok or cancel")), std::nullopt;
+            if (value != QLatin1String("ok") && value != QLatin1String("cancel"))
+                return usage(QStringLiteral("--answer takes ok or cancel"));
+            parsed.answerCancel = value == QLatin1String("cancel");
         } else {
-            return cliUsageError(context, QStringLiteral("unknown option '%1'").arg(a)), std::nullopt;
+            return usage(QStringLiteral("unknown option '%1'").arg(a));
         }
     }
     if (parsed.files.isEmpty())
-        return cliUsageError(context, QStringLiteral("no project file given")), std::nullopt;
+        return usage(QStringLiteral("no project file given"));
     return parsed;
 }
