@@ -1,6 +1,7 @@
 #include "centsrounding.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "data/numberformat.h"
 
@@ -20,15 +21,15 @@ double RoundCents(long double value)
     const long double cents = magnitude * 100;
     if (!(cents < Largest)) // also NaN and infinities
         return roundViaText(value, 2);
-    const long double whole = std::floor(cents);
-    const long double fraction = cents - whole;
+    const auto whole = static_cast<std::int64_t>(cents); // truncation: cents is not negative
+    const long double fraction = cents - static_cast<long double>(whole);
     if (std::fabs(fraction - 0.5L) <= Margin * (cents + 1))
         return roundViaText(value, 2);
-    const long double k = fraction > 0.5L ? whole + 1 : whole;
+    const std::int64_t k = fraction > 0.5L ? whole + 1 : whole;
+    if (k == 0)
+        return 0.0;
     // k and 100 are exact doubles, so one correctly rounded division gives what reading
     // the two-decimal text back gives.
     const double result = static_cast<double>(k) / 100.0;
-    if (k == 0)
-        return 0.0;
     return value < 0 ? -result : result;
 }
