@@ -44,30 +44,23 @@ struct DefaultProject
     }
 };
 
-void BM_CalculateEstimation(benchmark::State &state)
-{
-    DefaultProject p;
-    const int kind = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        auto refused = CalculateEstimation(kind, p.fields, p.options, p.results);
-        benchmark::DoNotOptimize(refused);
-        benchmark::DoNotOptimize(p.results);
-    }
-}
-BENCHMARK(BM_CalculateEstimation)->Arg(1)->Arg(2)->ArgName("kind");
+using EstimationRun = std::optional<EstimationError> (*)(int, const SystemDataTexts &, const ProgramOptions &,
+                                                        EstimationResults &);
 
-// The floor: the same arithmetic, the cost per hour not rounded to cents.
-void BM_CalculateEstimationUnrounded(benchmark::State &state)
+template<EstimationRun Run>
+void BM_Estimation(benchmark::State &state)
 {
     DefaultProject p;
     const int kind = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        auto refused = CalculateEstimationUnrounded(kind, p.fields, p.options, p.results);
+        auto refused = Run(kind, p.fields, p.options, p.results);
         benchmark::DoNotOptimize(refused);
         benchmark::DoNotOptimize(p.results);
     }
 }
-BENCHMARK(BM_CalculateEstimationUnrounded)->Arg(1)->Arg(2)->ArgName("kind");
+BENCHMARK(BM_Estimation<CalculateEstimation>)->Name("CalculateEstimation")->Arg(1)->Arg(2)->ArgName("kind");
+// The floor: the same arithmetic, the cost per hour not rounded to cents.
+BENCHMARK(BM_Estimation<CalculateEstimationUnrounded>)->Name("CalculateEstimationUnrounded")->Arg(1)->Arg(2)->ArgName("kind");
 
 void BM_ShowEstimation(benchmark::State &state)
 {
