@@ -21,7 +21,6 @@ void drawNumberBadge(QPainter &painter, const QPointF &centre, qreal radius, int
 
 ReportThumbnail::ReportThumbnail(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("ReportThumbnail"));
     setFixedSize(sizeHint());
 }
 
@@ -77,9 +76,15 @@ void ReportThumbnail::paintEvent(QPaintEvent *)
     drawNumberBadge(p, QPointF(preparer.left() - 8, preparer.top() + 6), 7, 2);
 }
 
-NumberBadge::NumberBadge(int number, QWidget *parent) : QWidget(parent), m_number(number)
+NumberBadge::NumberBadge(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(sizeHint());
+}
+
+void NumberBadge::setNumber(int number)
+{
+    m_number = number;
+    update();
 }
 
 void NumberBadge::paintEvent(QPaintEvent *)

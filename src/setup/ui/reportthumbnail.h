@@ -22,16 +22,19 @@ class NumberBadge final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(NumberBadge)
+    Q_PROPERTY(int number READ number WRITE setNumber)
 
 public:
-    NumberBadge(int number, QWidget *parent = nullptr);
+    explicit NumberBadge(QWidget *parent = nullptr);
     QSize sizeHint() const override { return {20, 20}; }
+    int number() const { return m_number; }
+    void setNumber(int number);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_number;
+    int m_number = 1;
 };
 
 // Draws a badge centred on `centre`.

@@ -3,15 +3,15 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
-class QLabel;
 class LogoDialog;
 struct AppState;
+namespace Ui {
+class SetupDialog;
+}
 
 // "Program Setup": the program options in four pages. Created once and reused; its fields mirror
 // the program's setup fields, so the report sees the company and preparer texts as they stand.
@@ -29,7 +29,6 @@ public:
     // Shows the dialog modally on its "Report Layout" page; the options are not reloaded.
     void openOnReportLayout();
 
-    // Page-flow handlers, public so the analysis window's tests and the main window can drive them.
     void goBack();
     void nextPage();
 
@@ -39,36 +38,19 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildPreferencesPage();
-    void buildEfficiencyPage();
-    void buildCustomPage();
-    void buildReportLayoutPage();
-    void buildBottomBar();
-    QLineEdit *makeFactorField(int table, int step, QWidget *parent);
-
+    void bindFields();
     void fieldsToWidgets();
     void widgetsToFields();
     void leaveFactorField(QLineEdit *field);
+    bool isFactorField(const QObject *object) const;
     void save();
     void reset();
     void viewLogo();
 
     AppState &m_state;
+    std::unique_ptr<Ui::SetupDialog> m_ui;
     LogoDialog *m_logoDialog = nullptr;
-    QTabWidget *m_pages = nullptr;
     std::array<QCheckBox *, 7> m_flags{};
     std::array<std::array<QLineEdit *, 10>, 6> m_factors{};
-    QLineEdit *m_title1 = nullptr;
-    QLineEdit *m_title2 = nullptr;
-    QCheckBox *m_damperSelect = nullptr;
-    QCheckBox *m_inletVaneSelect = nullptr;
-    QCheckBox *m_valveSelect = nullptr;
-    QCheckBox *m_cust1Select = nullptr;
-    QCheckBox *m_cust2Select = nullptr;
-    QPlainTextEdit *m_company = nullptr;
-    QPlainTextEdit *m_preparer = nullptr;
-    QLineEdit *m_logoFile = nullptr;
-    QLineEdit *m_closing1 = nullptr;
-    QLineEdit *m_closing2 = nullptr;
     bool m_filling = false;
 };
