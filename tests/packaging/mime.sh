@@ -24,6 +24,7 @@ printf '[FILE INFO]\r\n\r\nFILE TYPE  : PELNIX ENERGY FILE 1.03\r\n\r\n[APPLICAT
 cp "$example" "$work/files/upper.PXF"
 cp "$example" "$work/files/lower.pxf"
 cp "$example" "$work/files/no-extension"
+cp "$root/usr/share/doc/pelnix/examples/fan-example.PXF" "$work/files/fan-example"
 printf 'some other text\r\n' >"$work/files/plain-no-extension"
 printf 'not a project\r\n' >"$work/files/odd-content.pxf"
 
@@ -31,6 +32,7 @@ declare -A want=(
   [upper.PXF]=application/x-pelnix-project
   [lower.pxf]=application/x-pelnix-project
   [no-extension]=application/x-pelnix-project
+  [fan-example]=application/x-pelnix-project
   [odd-content.pxf]=application/x-pelnix-project
   [plain-no-extension]=text/plain
 )
