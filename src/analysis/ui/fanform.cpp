@@ -1,0 +1,357 @@
+#include "analysis/ui/fanform.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "analysis/ui/analysisfield.h"
+#include "data/helprouter.h"
+#include "data/messageservice.h"
+#include "engine/payback.h"
+#include "engine/ui/calcrep.h"
+#include "report/ui/dutychartview.h"
+#include "report/ui/graphpanel.h"
+#include "report/ui/reportpanel.h"
+#include "setup/ui/setupdialog.h"
+#include "shell/appstate.h"
+
+namespace {
+
+constexpr int DesignWidth = 775;
+constexpr int DesignHeight = 500;
+constexpr int FanKind = 1;
+constexpr int PumpKind = 2;
+// L1: "Show Customer Information on final report".
+constexpr int ShowCustomerOption = 1;
+
+bool isApplicationKind(int kind)
+{
+    return kind == FanKind || kind == PumpKind;
+}
+
+} // namespace
+
+TFANFORM::TFANFORM(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("FANFORM"));
+    setWindowTitle(DesignCaption());
+    setModal(true);
+    resize(DesignWidth, DesignHeight);
+    m_tags.fill(PlaceholderTag);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setDocumentMode(false);
+    // The graph page comes before the report page, which prints its charts.
+    QWidget *customer = buildCustomerPage();
+    QWidget *system = buildSystemDataPage();
+    QWidget *estimation = buildEstimationPage();
+    QWidget *graphs = buildGraphPage();
+    QWidget *report = buildReportPage();
+    const std::array<QWidget *, AnalysisPageCount> pages{customer, system, estimation, graphs, report};
+    for (int page = 0; page < AnalysisPageCount; ++page) {
+        pages[static_cast<size_t>(page)]->setObjectName(QStringLiteral("cxTabSheet%1").arg(page + 1));
+        m_pages->addTab(pages[static_cast<size_t>(page)], PageCaption(page));
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_pages);
+
+    connect(m_pages, &QTabWidget::currentChanged, this, &TFANFORM::PageControl1Change);
+
+    BindParameterFields();
+    showPage(static_cast<int>(AnalysisPage::Customer));
+    m_state.analysisFormReady = true;
+}
+
+TFANFORM::~TFANFORM() = default;
+
+void TFANFORM::setSaveCommand(std::function<void()> save)
+{
+    m_save = std::move(save);
+}
+
+void TFANFORM::setOverviewWindow(TCALCREP *window)
+{
+    m_overview = window;
+}
+
+void TFANFORM::setSetupDialog(SetupDialog *dialog)
+{
+    m_setup = dialog;
+}
+
+void TFANFORM::setGraphTypeDialog(GraphTypeDialog *dialog)
+{
+    m_graphPanel->setGraphTypeDialog(dialog);
+}
+
+void TFANFORM::setEmailDialog(EmailDialog *dialog)
+{
+    m_reportPanel->setEmailDialog(dialog);
+}
+
+QString TFANFORM::text(ProjectText which) const
+{
+    return m_texts[static_cast<size_t>(which)]->text();
+}
+
+void TFANFORM::setText(ProjectText which, const QString &text)
+{
+    m_texts[static_cast<size_t>(which)]->setText(text);
+}
+
+// --- Window events ---------------------------------------------------------------------------
+
+bool TFANFORM::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::WindowActivate: BindParameterFields(); break;
+    case QEvent::WindowDeactivate: FormDeactivate(); break;
+    default: break;
+    }
+    return QDialog::event(event);
+}
+
+void TFANFORM::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TFANFORM::hideEvent(QHideEvent *event)
+{
+    // Closing the window hands the values to the table like any other deactivation.
+    FormDeactivate();
+    QDialog::hideEvent(event);
+}
+
+void TFANFORM::keyPressEvent(QKeyEvent *event)
+{
+    // Escape presses the page's "Go Back" (which on the first page closes the window).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (QPushButton *back = m_goBack[static_cast<size_t>(m_pages->currentIndex())]) {
+            back->animateClick();
+            event->accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFANFORM::FormDeactivate()
+{
+    set_fields(1);
+}
+
+void TFANFORM::showMessageBoxFirst()
+{
+    // A message box in front deactivates the window: the values move to the table first.
+    FormDeactivate();
+}
+
+void TFANFORM::FormShow()
+{
+    m_graphPanel->setChartHints(false);
+    ShowCustomerNote();
+    showPage(static_cast<int>(AnalysisPage::Customer));
+    raise();
+    activateWindow();
+    if (m_state.analysisFormReady)
+        set_fields(0);
+    m_driveEfficiency->setText(DriveEfficiencyText(m_state.options.driveEfficiency()));
+    ShowDutyTotal();
+    if (CheckDutyTotal()) {
+        const QString caption = ApplicationCaption(m_state.record.applicationKind);
+        if (!caption.isEmpty())
+            setWindowTitle(caption);
+        // ShowDutyTotal has just made this estimation and reported any refusal.
+        if (runEstimation(false))
+            showEstimationPage();
+    }
+    m_graphPanel->prepareForShow();
+}
+
+// --- Duty cycle ------------------------------------------------------------------------------
+
+bool TFANFORM::CheckDutyTotal()
+{
+    m_state.results.dutyTexts = DutyWorkingCopy(dutyFieldTexts());
+    const int sum = DutyTotal(m_state.results.dutyTexts);
+    if (sum == RequiredDutyTotal)
+        return true;
+    showMessageBoxFirst();
+    m_state.messages.error(DutyTotalMessage(sum));
+    return false;
+}
+
+void TFANFORM::ShowDutyTotal()
+{
+    m_state.results.dutyTexts = DutyWorkingCopy(dutyFieldTexts());
+    const int sum = DutyTotal(m_state.results.dutyTexts);
+    const bool right = sum == RequiredDutyTotal;
+    m_dutyChart->setBarsBlue(right);
+    m_dutyTotal->setText(DutyTotalLabelText(sum));
+    QPalette palette = m_dutyTotal->palette();
+    palette.setColor(QPalette::WindowText, right ? Qt::black : Qt::red);
+    m_dutyTotal->setPalette(palette);
+    if (right)
+        RefreshResults();
+}
+
+void TFANFORM::RefreshResults()
+{
+    if (CheckDutyTotal() && runEstimation(true)) {
+        showEstimationPage();
+        m_graphPanel->drawSelectedGraph();
+    }
+    m_dutyChart->redraw(m_state.record.applicationKind);
+}
+
+bool TFANFORM::calculate(bool reportRefusal)
+{
+    // A window shown with no application chosen has nothing to estimate.
+    const int kind = m_state.record.applicationKind;
+    if (!isApplicationKind(kind))
+        return false;
+    if (const auto refused = CalculateEstimation(kind, systemDataTexts(), m_state.options, m_state.results)) {
+        if (reportRefusal) {
+            showMessageBoxFirst();
+            m_state.messages.error(refused->message);
+        }
+        return false;
+    }
+    return true;
+}
+
+bool TFANFORM::runEstimation(bool reportRefusal)
+{
+    if (!calculate(reportRefusal))
+        return false;
+    ShowEstimation(m_state.record.applicationKind, m_state.results, m_state.options, m_state.thousandSep(),
+                   m_state.page);
+    return true;
+}
+
+void TFANFORM::BitBtn19Click()
+{
+    const DutyTexts &defaults = DefaultDutyTexts();
+    for (int step = 0; step < FlowStepCount; ++step)
+        parameterField(10 + step)->setText(defaults[static_cast<size_t>(step)]);
+    ShowDutyTotal();
+}
+
+void TFANFORM::ShowCustomerNote()
+{
+    const bool visible = !m_state.options.flag(ShowCustomerOption);
+    for (QLabel *note : m_notes)
+        note->setVisible(visible);
+}
+
+void TFANFORM::BitBtn20Click()
+{
+    for (ProjectText which : {ProjectText::Company, ProjectText::Name, ProjectText::Title, ProjectText::Address,
+                              ProjectText::CityStateZip, ProjectText::Country, ProjectText::Telephone,
+                              ProjectText::Fax, ProjectText::Email, ProjectText::ProjectName})
+        setText(which, QString());
+}
+
+// --- Page flow -------------------------------------------------------------------------------
+
+void TFANFORM::showPage(int page)
+{
+    // A page chosen by the program runs no check of its own: only a tab choice does.
+    m_programPageChange = true;
+    m_pages->setCurrentIndex(page);
+    m_programPageChange = false;
+    applyPageButtons(page);
+}
+
+void TFANFORM::applyPageButtons(int page)
+{
+    for (int p = 0; p < AnalysisPageCount; ++p) {
+        if (QPushButton *forward = m_forward[static_cast<size_t>(p)])
+            forward->setDefault(p == page);
+    }
+}
+
+void TFANFORM::CONTINUECLICK()
+{
+    commitFocusedField();
+    if (!CheckDutyTotal())
+        return;
+    RefreshResults();
+    showPage(PageAfterContinue(m_pages->currentIndex()));
+}
+
+void TFANFORM::GOBACKCLICK()
+{
+    commitFocusedField();
+    if (!CheckDutyTotal())
+        return;
+    RefreshResults();
+    showPage(PageAfterGoBack(m_pages->currentIndex()));
+}
+
+void TFANFORM::PageControl1Change(int index)
+{
+    if (m_programPageChange)
+        return;
+    applyPageButtons(index);
+    if (!m_state.analysisFormReady)
+        return;
+    if (CheckDutyTotal())
+        RefreshResults();
+    else
+        showPage(static_cast<int>(AnalysisPage::SystemData));
+}
+
+void TFANFORM::helpClick(int page)
+{
+    if (m_state.help)
+        m_state.help->showTopic(PageHelpTopic(page));
+}
+
+void TFANFORM::BitBtn18Click()
+{
+    if (!m_setup)
+        return;
+    FormDeactivate();
+    m_setup->openOnReportLayout();
+}
+
+void TFANFORM::BitBtn14Click()
+{
+    commitFocusedField();
+    set_fields(1);
+    if (m_save)
+        m_save();
+}
+
+void TFANFORM::methodButtonClick(MethodButton button)
+{
+    if (button == MethodButton::Line1) {
+        showMessageBoxFirst();
+        m_state.messages.information(NoSpeedControlMessage());
+        return;
+    }
+    if (!CheckDutyTotal())
+        return;
+    const int kind = m_state.record.applicationKind;
+    const std::optional<OverviewChoice> choice = MethodButtonOverview(button, kind);
+    if (!choice)
+        return;
+    if (!calculate(true))
+        return;
+    m_state.overviewKind = choice->kind;
+    m_state.overviewMethod = choice->method;
+    if (m_overview) {
+        FormDeactivate();
+        m_overview->exec();
+    }
+}
