@@ -3,16 +3,16 @@
 #include <QDialog>
 
 #include <map>
+#include <memory>
 
 #include "tools/formulas.h"
 
-class QComboBox;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QTabWidget;
 struct AppState;
+namespace Ui {
+class FormulasWindow;
+}
 
 // "Useful Formulas": motor, fan and pump formulas on five pages. Created once; the inputs it keeps
 // live for the whole run.
@@ -38,21 +38,15 @@ protected:
 
 private:
     using Formula = void (FormulasWindow::*)();
+    struct InputField
+    {
+        FormulaInput input;
+        Formula formula; // run when the field is left
+        int maxLength;   // typed characters
+    };
 
-    QWidget *addPage(const QString &title);
-    QGridLayout *addSection(QWidget *page, const QString &heading);
-    QLineEdit *addInput(QGridLayout *grid, const QString &label, FormulaInput input, Formula formula,
-                        int maxLength = 6);
-    QLabel *addResult(QGridLayout *grid, const char *name, const char *button, Formula formula);
-    void buildHorsePowerPage();
-    void buildTorquePage();
-    void buildAcMotorPage();
-    void buildOhmsLawPage();
-    void buildPowerAcPage();
-    void buildBottomBar();
-
+    void bindInputs();
     double readInput(FormulaInput input);
-    QLabel *result(const char *name) const;
     void leaveField(QLineEdit *field);
     void showInputs();
     void updateAcFields();
@@ -71,20 +65,10 @@ private:
     void calcVoltage();
     void calcThreePhase();
 
-    struct InputField
-    {
-        FormulaInput input;
-        Formula formula;
-        int maxLength;
-    };
-
     AppState &m_state;
+    std::unique_ptr<Ui::FormulasWindow> m_ui;
     FormulaInputs m_inputs;
-    QTabWidget *m_pages = nullptr;
     std::map<FormulaInput, QLineEdit *> m_fields;
-    std::map<QLineEdit *, InputField> m_fieldInfo;
-    QComboBox *m_pressure1 = nullptr;
-    QComboBox *m_pressure2 = nullptr;
-    QComboBox *m_selac = nullptr;
+    std::map<const QObject *, InputField> m_fieldInfo;
     bool m_showing = false;
 };
