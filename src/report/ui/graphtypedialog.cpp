@@ -1,5 +1,7 @@
 #include "report/ui/graphtypedialog.h"
 
+#include <cmath>
+
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -41,30 +43,44 @@ constexpr int CellWidth = PictureWidth + 2 * FrameMargin;
 constexpr int CellHeight = PictureHeight + 2 * FrameMargin;
 constexpr int Gap = 18;
 
-// A small chart of the type with three made-up series, drawn by the chart renderer itself.
-QPixmap samplePicture(int graphType)
+// A small chart of the type with made-up series, drawn by the chart renderer itself.
+ChartModel sampleChart(int graphType)
 {
     ChartModel c;
     c.kind = graphTypeKind(graphType);
     c.horizontal = c.kind == SeriesKind::HorizontalBar;
     c.legendVisible = false;
-    c.view.depth = 25;
+    c.showAxes = false;
+    c.view.depth = c.kind == SeriesKind::Line || c.kind == SeriesKind::Area ? 45 : 25;
     if (c.kind == SeriesKind::Area)
         c.drawOrder = {1, 0, 2, 3, 4};
+    for (ChartSeries &s : c.series)
+        s.visible = false;
+
     static const std::array<std::array<double, 5>, 3> values{{{2, 4, 3, 6, 5}, {5, 7, 6, 9, 8}, {1, 2, 2, 3, 2}}};
-    for (size_t k = 0; k < values.size(); ++k) {
+    const bool bars = c.kind == SeriesKind::Bar || c.kind == SeriesKind::HorizontalBar;
+    const size_t seriesCount = bars || c.kind == SeriesKind::FastLine ? 2 : 3;
+    for (size_t k = 0; k < seriesCount; ++k) {
         ChartSeries &s = c.series[k];
+        s.visible = true;
         s.color = slotColor(static_cast<int>(k) + 1);
+        if (c.kind == SeriesKind::FastLine) {
+            // Many close points: what a fast line is for.
+            for (int i = 0; i <= 40; ++i)
+                s.points.append(QPointF(i, 5 + 3.0 * k + 2.5 * std::sin(i * (0.35 + 0.2 * k)) + (i * 7 % 5) * 0.4));
+            continue;
+        }
         for (size_t i = 0; i < values[k].size(); ++i) {
             const double flow = static_cast<double>(i + 1);
             s.points.append(c.horizontal ? QPointF(values[k][i], flow) : QPointF(flow, values[k][i]));
         }
     }
-    for (size_t k = values.size(); k < c.series.size(); ++k)
-        c.series[k].visible = false;
-    if (c.kind == SeriesKind::Bar || c.kind == SeriesKind::HorizontalBar)
-        c.series[2].visible = false;
+    return c;
+}
 
+QPixmap samplePicture(int graphType)
+{
+    const ChartModel c = sampleChart(graphType);
     QPixmap pixmap(PictureWidth, PictureHeight);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
