@@ -38,7 +38,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == pelnix ]] || fail "Package is '$(field Package)'"
 [[ -n $(field Maintainer) ]] || fail "no Maintainer"
 [[ -n $(field Version) ]] || fail "no Version"
-[[ $(field Description) == *variable-frequency* ]] || fail "Description: '$(field Description)'"
+{
+  read -r summary
+  read -r first_extended
+} < <(field Description)
+[[ $summary == *variable-frequency* ]] || fail "Description summary: '$summary'"
+[[ -n $first_extended && $first_extended != "$summary" ]] || fail "Description has no extended part of its own"
 if command -v dpkg >/dev/null; then
   [[ $(field Architecture) == "$(dpkg --print-architecture)" ]] || fail "Architecture is '$(field Architecture)'"
 fi
