@@ -28,6 +28,17 @@ case $what in
     done
     command -v desktop-file-validate >/dev/null || skip "desktop-file-validate is not installed (package desktop-file-utils)"
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+    # What a file manager asks on a double click: which entry opens a project file.
+    if command -v update-desktop-database >/dev/null && command -v xdg-mime >/dev/null; then
+      work=$(mktemp -d)
+      trap 'rm -rf "$work"' EXIT
+      mkdir -p "$work/share/applications"
+      cp "$desktop" "$work/share/applications/"
+      update-desktop-database "$work/share/applications"
+      handler=$(XDG_DATA_HOME=$work/none XDG_CONFIG_HOME=$work/config XDG_DATA_DIRS=$work/share XDG_CURRENT_DESKTOP= \
+                xdg-mime query default application/x-pelnix-project)
+      [[ $handler == "$(basename "$desktop")" ]] || fail "project files open with '$handler'"
+    fi
     ;;
   metainfo)
     grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
