@@ -109,6 +109,23 @@ TEST_F(SetupDialogTest, ShowFillsTheFieldsFromMemory)
     EXPECT_TRUE(find<QCheckBox>(d, "L7")->isVisible());
 }
 
+TEST_F(SetupDialogTest, EveryTableFieldIsThereWithItsEntry)
+{
+    load();
+    m_state.options.table(EfficiencyTable::Custom2)[3] = 0.4567;
+    SetupDialog d(m_state);
+    d.show();
+    for (int t = 0; t < EfficiencyTableCount; ++t) {
+        for (int i = 0; i < FlowStepCount; ++i) {
+            const auto table = static_cast<EfficiencyTable>(t);
+            auto *field = d.findChild<QLineEdit *>(tableItem(table, i));
+            ASSERT_NE(field, nullptr) << tableItem(table, i).toStdString();
+            EXPECT_EQ(field->text(), factorText(m_state.options.table(table)[i]));
+        }
+    }
+    EXPECT_EQ(find<QLineEdit>(d, "C2E70")->text(), QStringLiteral("0.457"));
+}
+
 TEST_F(SetupDialogTest, TableFieldsFilterKeysAndAreRepairedWhenLeft)
 {
     load();

@@ -95,6 +95,35 @@ TEST_F(FormulasWindowTest, FirstOpeningShowsStartValuesAndTheirResults)
     EXPECT_TRUE(m_messages.shown().empty());
 }
 
+TEST_F(FormulasWindowTest, EveryInputFieldShowsItsStoredValueAndTakesItsTypedLength)
+{
+    open();
+    const FormulaInputs start;
+    for (int i = 0; i < FormulaInputCount; ++i) {
+        const auto input = static_cast<FormulaInput>(i);
+        auto *field = m_window.findChild<QLineEdit *>(formulaInputName(input));
+        ASSERT_NE(field, nullptr) << formulaInputName(input).toStdString();
+        EXPECT_EQ(field->text(), formulaFieldText(input, start.value(input)));
+    }
+    struct Limit
+    {
+        const char *name;
+        const char *typed;
+        const char *kept;
+    };
+    const Limit limits[] = {{"FREQ", "123456", "1234"}, {"POLES", "123", "12"},      {"PF5", "0.123", "0.12"},
+                            {"EFF5", "0.955", "0.95"},  {"GPM", "1234567", "123456"}};
+    for (const Limit &l : limits) {
+        auto *field = find<QLineEdit>(l.name);
+        showPageOf(field);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QLatin1String(l.typed));
+        EXPECT_EQ(field->text(), QLatin1String(l.kept)) << l.name;
+    }
+    EXPECT_EQ(m_messages.beeps(), 0);
+}
+
 TEST_F(FormulasWindowTest, FanExampleWithUnitListAndEfficiencyRepair)
 {
     open();
