@@ -82,8 +82,10 @@ ReportPanel::ReportPanel(AppState &state, ProjectTexts &texts, GraphPanel &graph
         grid->addWidget(button, row, 0, 2, 1, Qt::AlignTop);
         auto *titleRow = new QHBoxLayout;
         titleRow->addWidget(heading(title));
-        if (extra)
+        if (extra) {
+            titleRow->addSpacing(12);
             titleRow->addWidget(extra);
+        }
         titleRow->addStretch(1);
         grid->addLayout(titleRow, row, 1);
         grid->addWidget(explanation(text), row + 1, 1);
