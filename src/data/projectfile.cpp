@@ -14,7 +14,13 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -22,16 +28,22 @@ const QString CrLf = QStringLiteral("\r\n");
 
 enum class Section { None, FileInfo, Application, Data, Info };
 
-// Trimmed of blanks and control characters, a … z in capitals.
-QString workingCopy(const QString &line)
+// Longest working copy the reader needs: every header and application name and the positions a
+// parameter line is checked at lie well within it, so a longer line never matches any of them.
+constexpr qsizetype WorkingCopyLimit = 64;
+// Characters of an info line that become a text.
+constexpr qsizetype InfoTextLength = 60;
+
+// Trimmed of blanks and control characters (bytes up to 0x20, the same in Windows-1252), a … z in
+// capitals, at most WorkingCopyLimit characters: a line of megabytes is never decoded whole.
+QString workingCopy(const QByteArray &raw)
 {
-    QString s = line;
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] <= QLatin1Char(' '))
+    qsizetype b = 0, e = raw.size();
+    while (b < e && static_cast<unsigned char>(raw[b]) <= ' ')
         ++b;
-    while (e > b && s[e - 1] <= QLatin1Char(' '))
+    while (e > b && static_cast<unsigned char>(raw[e - 1]) <= ' ')
         --e;
-    s = s.mid(b, e - b);
+    QString s = decodeWindows1252(raw.mid(b, std::min(e - b, WorkingCopyLimit)));
     for (QChar &c : s)
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
             c = QChar(c.unicode() - 32);
@@ -93,6 +105,30 @@ LineKind classify(const QString &s, ParameterLine *out)
     return LineKind::Valid;
 }
 
+// QSaveFile refuses an existing file it may not replace with a text of its own; the user is
+// shown the system's reason (such as a read-only file system) wherever there is one.
+QString openFailureText(const QString &path, const QSaveFile &file)
+{
+#ifdef Q_OS_UNIX
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0 && errno != ENOENT)
+        return systemErrorText(errno);
+#endif
+    return file.errorString();
+}
+
+// The data on the disk before the new file replaces the old one, so a crash right after the save
+// cannot leave an empty project behind. Empty when done, else the system's text.
+QString syncToDisk(QSaveFile &file)
+{
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return systemErrorText(errno);
+#else
+    Q_UNUSED(file);
+#endif
+    return QString();
+}
+
 bool cancelled(MessageAnswer a) { return a == MessageAnswer::Cancel || a == MessageAnswer::No; }
 
 } // namespace
@@ -135,11 +171,22 @@ bool WriteProjectFile(const QString &path, const QString &applicationName, const
                                               QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        ShowSysError(messages, file.errorString());
+        ShowSysError(messages, openFailureText(path, file));
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString error = file.errorString();
+    // Flushed and synced before the commit: a full disk shows only when the buffer goes out, and
+    // the commit would otherwise put a short file in place of the previous one and call it saved.
+    QString error;
+    bool written = file.write(bytes) == bytes.size() && file.flush();
+    if (!written)
+        error = file.errorString();
+    else if (error = syncToDisk(file); !error.isEmpty())
+        written = false;
+    if (written && !file.commit()) {
+        written = false;
+        error = file.errorString();
+    }
+    if (!written) {
         file.cancelWriting();
         ShowSysError(messages, error.isEmpty() ? QStringLiteral("The file could not be written.") : error);
         return false;
@@ -183,8 +230,7 @@ ProjectReadResult ReadProjectFile(QIODevice &device, bool apply, ParameterTable 
         if (raw.endsWith('\r'))
             raw.chop(1);
         ++lineCounter;
-        const QString asRead = decodeWindows1252(raw);
-        const QString work = workingCopy(asRead);
+        const QString work = workingCopy(raw);
 
         if (work == QLatin1String("[DATA ENERGY SAVER]")) { section = Section::Data; continue; }
         if (work == QLatin1String("[APPLICATION]")) { section = Section::Application; continue; }
@@ -246,7 +292,7 @@ ProjectReadResult ReadProjectFile(QIODevice &device, bool apply, ParameterTable 
         }
         case Section::Info:
             if (infoCount < MaxInfoLines)
-                info[infoCount++] = asRead.left(60);
+                info[infoCount++] = decodeWindows1252(raw.left(InfoTextLength));
             break;
         case Section::None:
         case Section::FileInfo:

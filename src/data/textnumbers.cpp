@@ -1,7 +1,9 @@
 #include "textnumbers.h"
 
 #include <charconv>
+#include <algorithm>
 #include <climits>
+#include <limits>
 #include <string>
 
 namespace {
@@ -42,6 +44,49 @@ qsizetype numberPrefix(QStringView t, qsizetype start, bool *hasDigits)
     return i;
 }
 
+// from_chars leaves the value alone when the text lies beyond a double. A pasted "1e999" or a
+// megabyte of digits must not read as 0 (a field would then clamp to its minimum and a factor
+// would be divided by): a magnitude too large reads as infinity, which every range check clamps,
+// and one too small as zero.
+double outOfRange(const std::string &ascii)
+{
+    const bool negative = !ascii.empty() && ascii.front() == '-';
+    const size_t e = std::min(ascii.find_first_of("eE"), ascii.size());
+    // Decimal magnitude of the mantissa: integer digits from the first significant one, or minus
+    // the place of the first significant digit after the point.
+    long long magnitude = 0;
+    bool point = false;
+    for (size_t i = negative ? 1 : 0; i < e; ++i) {
+        const char c = ascii[i];
+        if (c == '.') {
+            point = true;
+        } else if (!point) {
+            if (magnitude > 0 || c != '0')
+                ++magnitude;
+        } else if (magnitude > 0) {
+            break;
+        } else {
+            --magnitude;
+            if (c != '0')
+                break;
+        }
+    }
+    long long exponent = 0;
+    if (e < ascii.size()) {
+        size_t i = e + 1;
+        const bool negativeExponent = i < ascii.size() && ascii[i] == '-';
+        if (i < ascii.size() && (ascii[i] == '-' || ascii[i] == '+'))
+            ++i;
+        for (; i < ascii.size(); ++i)
+            exponent = std::min(exponent * 10 + (ascii[i] - '0'), 1'000'000'000'000LL);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (magnitude + exponent > 0)
+        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    return negative ? -0.0 : 0.0;
+}
+
 double convert(QStringView t)
 {
     std::string ascii;
@@ -56,7 +101,9 @@ double convert(QStringView t)
     if (ascii.size() > 1 && ascii[0] == '-' && ascii[1] == '.')
         ascii.insert(1, 1, '0');
     double v = 0;
-    std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
+    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
+    if (ec == std::errc::result_out_of_range)
+        return outOfRange(ascii);
     return v;
 }
 

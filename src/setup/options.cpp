@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <cmath>
 #include <optional>
 
 #include "data/numberformat.h"
@@ -42,10 +43,12 @@ QString fromStored(const QString &text)
 }
 
 // A table entry as a number; nothing when the text is none or lies outside the range of a double
-// ("1e999" would otherwise come back as 0, a factor the estimation divides by).
+// ("1e999" reads as infinity and "1e-999" as 0, neither a factor the estimation can divide by).
 std::optional<double> readFactor(const QString &text)
 {
     const auto v = readDecimalStrict(text);
+    if (v && !std::isfinite(*v))
+        return std::nullopt;
     if (!v || *v != 0)
         return v;
     for (const QChar c : text) {
