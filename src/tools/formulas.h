@@ -1,11 +1,11 @@
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
-
-#include <array>
-#include <optional>
 
 // The inputs of the useful formulas, one per number field (named as the fields).
 enum class FormulaInput {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 #include <QString>
-
-#include <functional>
 
 class QLabel;
 struct AppState;

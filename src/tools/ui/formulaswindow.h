@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
 #include <map>
 #include <memory>
+
+#include <QDialog>
 
 #include "tools/formulas.h"
 
