@@ -77,6 +77,9 @@ QString writeRecoveryCopy(const AppState &state, const ProjectTexts &texts, cons
         if (!beside.isEmpty())
             return beside;
     }
-    // A folder that cannot be written (or a project never saved): the documents folder.
+    // A folder that cannot be written (or a project never saved): the documents folder, made if
+    // the user has none yet.
+    if (!documentsFolder.isEmpty())
+        QDir().mkpath(documentsFolder);
     return writeNew(documentsFolder, base, bytes);
 }

@@ -216,6 +216,8 @@ void TForm1::buildBackground()
     url->setCursor(Qt::PointingHandCursor);
     url->setTextFormat(Qt::RichText);
     connect(url, &QLabel::linkActivated, this, [this] { btnHomePageClick(); });
+    m_url = url;
+    setWebLink();
     grid->addWidget(url, 1, 1, Qt::AlignRight | Qt::AlignVCenter);
 
     auto *image2 = new LinkPicture(background);
@@ -246,9 +248,7 @@ void TForm1::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     // FormShow
-    auto *url = findChild<QLabel *>(QStringLiteral("URL"));
-    url->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                     .arg(ProgramIdentity::WebSite, QUrl(ProgramIdentity::WebSite).host() + QUrl(ProgramIdentity::WebSite).path()));
+    setWebLink();
     switch (m_commands.startup()) {
     case ProjectCommands::Startup::OpenCommandLineFile:
         // Opened once the window is on screen, like the welcome screen.
@@ -260,6 +260,12 @@ void TForm1::showEvent(QShowEvent *event)
     case ProjectCommands::Startup::Nothing:
         break;
     }
+}
+
+void TForm1::setWebLink()
+{
+    const QUrl site(ProgramIdentity::WebSite);
+    m_url->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(site.toString(), site.host() + site.path()));
 }
 
 void TForm1::Timer1Timer()

@@ -93,6 +93,8 @@ private:
     void buildToolBar();
     void buildBackground();
     void buildStatusBar();
+    // The web link's caption and target: the maker's page for its drives.
+    void setWebLink();
 
     AppState &m_state;
     ProjectCommands m_commands;
@@ -105,6 +107,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     QLabel *m_statusState = nullptr;
     QLabel *m_statusName = nullptr;
+    QLabel *m_url = nullptr;
     QTimer m_timer;
     bool m_shown = false;
 };

@@ -38,6 +38,7 @@ public:
     TWelc *welcome() const { return m_welcome; }
     TAPPSEL2 *selection() const { return m_selection; }
     TGuideIt *guide() const { return m_guide; }
+    TFANFORM *analysis() const { return m_analysis; }
     // The analysis window's ten texts (a plain set until that window exists).
     ProjectTexts &projectTexts() const { return *m_texts; }
 
