@@ -546,6 +546,8 @@ void Renderer::drawAxes(const ChartProjection &proj)
     const double tick = px(4);
     m_p.setFont(m_fonts.labels);
     const QFontMetricsF fm(m_fonts.labels);
+    // A label that would overlap the one before it is left out (a steeply turned axis).
+    QRectF previous;
     for (double t : m_y.ticks) {
         const double y = yAt(t, proj);
         if (y < -0.01 || y > h + 0.01)
@@ -556,9 +558,13 @@ void Renderer::drawAxes(const ChartProjection &proj)
         const QString text = tickLabel(t, m_y.decimals, m_chart.thousandSep);
         const QRectF box(at.x() - tick - px(4) - fm.horizontalAdvance(text) - 2, at.y() - fm.height() / 2,
                          fm.horizontalAdvance(text) + 2, fm.height());
+        if (box.intersects(previous))
+            continue;
+        previous = box;
         m_p.setPen(Qt::black);
         m_p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text);
     }
+    previous = QRectF();
     for (double t : m_x.ticks) {
         const double x = xAt(t, proj);
         if (x < -0.01 || x > w + 0.01)
@@ -568,8 +574,12 @@ void Renderer::drawAxes(const ChartProjection &proj)
         m_p.drawLine(at, at + QPointF(0, tick));
         const QString text = tickLabel(t, m_x.decimals, m_chart.thousandSep);
         const double tw = fm.horizontalAdvance(text) + 2;
+        const QRectF box(at.x() - tw / 2, at.y() + tick + px(2), tw, fm.height());
+        if (box.adjusted(-px(2), 0, px(2), 0).intersects(previous))
+            continue;
+        previous = box;
         m_p.setPen(Qt::black);
-        m_p.drawText(QRectF(at.x() - tw / 2, at.y() + tick + px(2), tw, fm.height()), Qt::AlignCenter, text);
+        m_p.drawText(box, Qt::AlignCenter, text);
     }
 
     m_p.setFont(m_fonts.axisTitle);

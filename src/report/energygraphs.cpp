@@ -43,6 +43,8 @@ EnergyGraphSet::EnergyGraphSet()
         c.horizontal = c.kind == SeriesKind::HorizontalBar;
         for (int slot = 1; slot <= ChartSlotCount; ++slot) {
             c.series[static_cast<size_t>(slot - 1)].color = slotColor(slot);
+            // Nothing to show before the first draw operation.
+            c.series[static_cast<size_t>(slot - 1)].visible = false;
             c.series[static_cast<size_t>(slot - 1)].points.reserve(FlowStepCount + 1);
         }
         // Damper and inlet vane first so the smaller VFD area lies over them.

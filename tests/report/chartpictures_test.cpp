@@ -30,7 +30,8 @@ TEST(ChartPictures, WritesEveryTypeWhenAsked)
     };
     const View views[] = {{"2d", false, 15, true, 345, false}, {"3d", true, 15, true, 345, false},
                           {"3d-rot", true, 30, false, 330, false}, {"3d-bw", true, 15, true, 345, true},
-                          {"3d-deep", true, 100, true, 345, false}};
+                          {"3d-deep", true, 100, true, 345, false}, {"3d-side", true, 100, false, 270, false},
+                          {"3d-front", true, 50, false, 360, false}};
     for (int kind : {1, 2})
         for (EnergyGraph g : {EnergyGraph::Cost, EnergyGraph::Hours, EnergyGraph::Time}) {
             graphs.draw(g, kind, results, options);
@@ -56,6 +57,19 @@ TEST(ChartPictures, WritesEveryTypeWhenAsked)
                 }
             }
         }
+    // An empty chart (before the first estimation) and a panned one.
+    EnergyGraphSet empty;
+    QImage blank(775, 500, QImage::Format_RGB32);
+    QPainter bp(&blank);
+    renderChart(bp, QRectF(0, 0, 775, 500), empty.chart(5));
+    graphs.DrawCostGraph(1, results, options);
+    graphs.set3D(true);
+    graphs.setDepth(15);
+    graphs.setOrthogonal(true);
+    renderChart(bp, QRectF(0, 0, 387, 250), graphs.chart(5), QPointF(60, 30));
+    bp.end();
+    ASSERT_TRUE(blank.save(folder + QStringLiteral("/empty-and-panned.png")));
+
     QImage duty(260, 230, QImage::Format_RGB32);
     QPainter p(&duty);
     renderChart(p, QRectF(0, 0, 260, 230), dutyChartModel(1, results, true));
