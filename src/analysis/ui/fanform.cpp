@@ -59,7 +59,7 @@ TFANFORM::TFANFORM(AppState &state, QWidget *parent) : QDialog(parent), m_state(
     }
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_pages);
 
     connect(m_pages, &QTabWidget::currentChanged, this, &TFANFORM::PageControl1Change);

@@ -20,14 +20,15 @@ QLabel *valueField(const QString &name, QWidget *parent)
     auto *value = new QLabel(parent);
     value->setObjectName(name);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setFrameShape(QFrame::Panel);
+    value->setFrameShape(QFrame::StyledPanel);
     value->setFrameShadow(QFrame::Sunken);
     value->setAutoFillBackground(true);
     QPalette palette = value->palette();
     palette.setColor(QPalette::Window, Qt::white);
     value->setPalette(palette);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("$-00,000,000,000")) + 8);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("$-000,000,000")) + 12);
     value->setContentsMargins(4, 1, 4, 1);
+    value->setFixedHeight(value->sizeHint().height() + 2);
     return value;
 }
 
@@ -35,17 +36,13 @@ QLabel *captionField(const QString &name, QWidget *parent)
 {
     auto *caption = new QLabel(parent);
     caption->setObjectName(name);
-    caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("Throttling Valve Control")) + 8);
+    caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("Throttling Valve Control")));
     return caption;
 }
 
 QLabel *panelHeading(const QString &text, QWidget *parent)
 {
-    auto *heading = formstyle::boldLabel(text, parent);
-    QFont font = heading->font();
-    font.setPointSizeF(font.pointSizeF() + 0.5);
-    heading->setFont(font);
-    return heading;
+    return formstyle::boldLabel(text, parent);
 }
 
 } // namespace
@@ -54,7 +51,7 @@ QWidget *TFANFORM::buildEstimationPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setContentsMargins(6, 8, 6, 8);
     layout->setSpacing(8);
 
     auto *title = formstyle::boldLabel(QString(), page);
@@ -69,7 +66,7 @@ QWidget *TFANFORM::buildEstimationPage()
     auto *costPanel = formstyle::panel(QStringLiteral("CostPanel"), page);
     auto *cost = new QGridLayout(costPanel);
     cost->setHorizontalSpacing(10);
-    cost->setVerticalSpacing(4);
+    cost->setVerticalSpacing(0);
     cost->addWidget(panelHeading(QStringLiteral("Annual Energy Cost"), costPanel), 0, 0, 1, 5);
     const auto methodButton = [&](const QString &name, MethodButton which, int row, int column) {
         auto *button = new QPushButton(costPanel);
@@ -80,6 +77,8 @@ QWidget *TFANFORM::buildEstimationPage()
                                 24);
         m_pageFields.insert(name, button);
         cost->addWidget(button, row, column);
+        // A hidden row keeps its place, as every row has its fixed position on the page.
+        cost->setRowMinimumHeight(row, button->sizeHint().height() + 4);
         connect(button, &QPushButton::clicked, this, [this, which] { methodButtonClick(which); });
     };
     const auto costValue = [&](const QString &name, int row, int column) {
@@ -107,13 +106,14 @@ QWidget *TFANFORM::buildEstimationPage()
 
     // Savings and payback side by side, five rows each.
     auto *lower = new QHBoxLayout;
-    lower->setSpacing(10);
+    lower->setSpacing(6);
     const auto rowsPanel = [&](const QString &name, QLabel *heading, QLabel *note, const QString &captionPrefix,
                                const QString &valuePrefix) {
         auto *panel = formstyle::panel(name, page);
         auto *grid = new QGridLayout(panel);
+        grid->setContentsMargins(6, 6, 6, 6);
         grid->setHorizontalSpacing(8);
-        grid->setVerticalSpacing(3);
+        grid->setVerticalSpacing(0);
         heading->setParent(panel);
         auto *headingRow = new QHBoxLayout;
         headingRow->addWidget(heading);
@@ -130,8 +130,8 @@ QWidget *TFANFORM::buildEstimationPage()
             m_pageFields.insert(value->objectName(), value);
             grid->addWidget(caption, i, 0);
             grid->addWidget(value, i, 1);
+            grid->setRowMinimumHeight(i, value->sizeHint().height() + 10);
         }
-        grid->setRowStretch(6, 1);
         grid->setColumnStretch(0, 1);
         lower->addWidget(panel, 1);
     };
@@ -143,7 +143,8 @@ QWidget *TFANFORM::buildEstimationPage()
     formstyle::setColour(includes, formstyle::navy());
     rowsPanel(QStringLiteral("PaybackPanel"), panelHeading(QStringLiteral("Payback Time Vendram VFD versus:"), page),
               includes, QStringLiteral("PAYBACK"), QStringLiteral("PAYBACKVALUE"));
-    layout->addLayout(lower, 1);
+    layout->addLayout(lower);
+    layout->addStretch(1);
 
     auto *goBack = formstyle::button(QStringLiteral("BitBtn6"), QStringLiteral("&Go Back"),
                                      QStringLiteral("Go back one step"), QStyle::SP_ArrowBack, page);

@@ -275,11 +275,13 @@ QWidget *TFANFORM::buildDutyCyclePanel(QWidget *parent)
     }
     auto *sumLine = new QLabel(QStringLiteral("_____ +"), panel);
     sumLine->setObjectName(QStringLiteral("SumLine"));
-    grid->addWidget(sumLine, FlowStepCount, 1, Qt::AlignRight);
+    grid->addWidget(sumLine, FlowStepCount, 1, 1, 2, Qt::AlignLeft);
     m_dutyTotal = formstyle::boldLabel(QStringLiteral("100 %"), panel);
     m_dutyTotal->setObjectName(QStringLiteral("Label50"));
-    m_dutyTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(m_dutyTotal, FlowStepCount + 1, 0, 1, 3, Qt::AlignRight);
+    m_dutyTotal->setWordWrap(true);
+    // The total of a wrong sum is long: it runs under the fields, left-aligned with them.
+    grid->addWidget(m_dutyTotal, FlowStepCount + 1, 0, 1, 3);
+    grid->setRowStretch(FlowStepCount + 2, 1);
     body->addLayout(grid);
 
     auto *chartColumn = new QVBoxLayout;
@@ -299,7 +301,7 @@ QWidget *TFANFORM::buildGraphPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 8);
+    layout->setContentsMargins(0, 2, 0, 8);
     m_graphPanel = new GraphPanel(m_state, page);
     layout->addWidget(m_graphPanel, 1);
     auto *goBack = formstyle::button(QStringLiteral("BitBtn11"), QStringLiteral("&Go Back"),
