@@ -139,6 +139,34 @@ TEST_F(ReportExport, RtfPlacesFramesAndEmbedsPictures)
     EXPECT_TRUE(rtf.contains("\\shp"));
 }
 
+// A word processor keeps the two pages and their texts (run where LibreOffice is installed).
+TEST_F(ReportExport, RtfOpensInAWordProcessorAsTwoLetterPages)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "LibreOffice or pdftotext not installed";
+    const QString rtf = path(QStringLiteral("word.rtf"));
+    ASSERT_TRUE(ExportPreparedReport(m_report, ExportFormat::Rtf, rtf).ok);
+    QProcess office;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), m_project.dir.path());
+    office.setProcessEnvironment(env);
+    office.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                           QStringLiteral("--outdir"), path(QStringLiteral("office")), rtf});
+    ASSERT_TRUE(office.waitForFinished(180000));
+    const QString pdf = path(QStringLiteral("office/word.pdf"));
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b")))) << info.toStdString();
+    const QStringList pages = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                  .split(QLatin1Char('\f'));
+    ASSERT_GE(pages.size(), 2);
+    for (const char *expected : {"Fan Application", "8,736 Hours", "$103,184", "0.149 Years"})
+        EXPECT_TRUE(pages[0].contains(QLatin1String(expected))) << expected;
+    EXPECT_TRUE(pages[0].contains(QRegularExpression(QStringLiteral("Page:\\s+1\\b"))));
+    EXPECT_TRUE(pages[1].contains(QRegularExpression(QStringLiteral("Page:\\s+2\\b"))));
+}
+
 TEST_F(ReportExport, HtmlIsOneWellFormedFileWithPagesAndEmbeddedPictures)
 {
     const QString file = path(QStringLiteral("r.html"));
