@@ -2,7 +2,9 @@
 
 #include "data/messageservice.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
 
 QString unhandledErrorText(const QString &message, const QString &recoveryPath)
 {
@@ -31,4 +33,21 @@ void UnhandledErrorHandler::handle(const QString &message)
     m_messages.error(unhandledErrorText(message, recoveryPath));
     m_messages.terminateProgram();
     std::abort(); // not reached: terminateProgram does not return
+}
+
+bool guardedDispatch(UnhandledErrorHandler *handler, const std::function<bool()> &dispatch)
+{
+    QString message;
+    try {
+        return dispatch();
+    } catch (const std::exception &error) {
+        message = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        message = QStringLiteral("Unknown error");
+    }
+    if (handler)
+        handler->handle(message);
+    std::fprintf(stderr, "%s\n", qPrintable(unhandledErrorText(message)));
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
 }

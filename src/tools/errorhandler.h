@@ -28,3 +28,7 @@ private:
     RecoveryWriter m_recovery;
     bool m_handling = false;
 };
+
+// Runs one event dispatch; an error escaping it goes to `handler` (which ends the program). Without
+// a handler the error is written to the error stream and the program ends.
+bool guardedDispatch(UnhandledErrorHandler *handler, const std::function<bool()> &dispatch);

@@ -1,13 +1,19 @@
 #include "data/programidentity.h"
+#include "support/scriptedmessages.h"
+#include "tools/errorhandler.h"
 #include "tools/helptopics.h"
 #include "tools/ui/aboutbox.h"
 #include "tools/ui/helpwindow.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace {
 
@@ -60,4 +66,38 @@ TEST(AboutBox, ShowsVersionSiteAndSupportAddress)
     EXPECT_TRUE(mail.contains(QStringLiteral("mailto:support@vendram.com")));
     EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("OvcURL1"))->toolTip(), QStringLiteral("Click here to E-Mail us"));
     about.close();
+}
+
+namespace {
+
+// A window whose event handler fails, as a print engine or a division by zero can.
+class FailingWidget final : public QWidget
+{
+protected:
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("Printer is not ready.");
+        return QWidget::event(e);
+    }
+};
+
+} // namespace
+
+TEST(ErrorHandler, AnErrorEscapingAnEventHandlerIsReportedAndEndsTheProgram)
+{
+    ScriptedMessages messages;
+    UnhandledErrorHandler handler(messages);
+    FailingWidget widget;
+    QEvent fine(QEvent::Show);
+    EXPECT_NO_THROW(guardedDispatch(&handler, [&] { return QApplication::instance()->notify(&widget, &fine); }));
+    EXPECT_TRUE(messages.shown().empty());
+
+    QEvent failing(QEvent::User);
+    messages.expect(MessageAnswer::Ok);
+    EXPECT_THROW(guardedDispatch(&handler, [&] { return QApplication::instance()->notify(&widget, &failing); }),
+                 ScriptedMessages::Terminated);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("EXCEPTION ERROR : Printer is not ready. Program Aborted !"));
+    EXPECT_EQ(messages.shown()[0].kind, MessageKind::Error);
 }
