@@ -214,10 +214,12 @@ void GraphPanel::prepareForShow()
 bool GraphPanel::saveVisibleChart(const QString &path) const
 {
     const int type = std::clamp(m_state.graphType, 1, GraphTypeCount);
-    QSize size = m_views[static_cast<size_t>(type - 1)]->size();
-    if (!m_views[static_cast<size_t>(type - 1)]->testAttribute(Qt::WA_WState_ExplicitShowHide)
-        || size.width() < 200 || size.height() < 150)
+    // A page never laid out has no real chart size yet.
+    const ChartView *view = m_views[static_cast<size_t>(type - 1)];
+    QSize size = view->size();
+    if (size.width() < view->minimumWidth() || size.height() < view->minimumHeight())
         size = FallbackChartSize;
+    // The picture shows the whole graph: a pan on screen is a passing look, not part of the report.
     return saveChartPicture(path, m_graphs.chart(type), size);
 }
 

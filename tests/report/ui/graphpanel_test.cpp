@@ -312,6 +312,8 @@ TEST_F(GraphPanelTest, DutyChartFollowsTheLastEstimationAndItsColour)
     DutyChartView duty(state);
     EXPECT_EQ(duty.objectName(), "DutyChart");
     state.results.dutyFan = {100, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    // Percentages entered since (adding up to 95) are not an estimation: the bars ignore them.
+    state.results.dutyTexts = {"50", "45", "0", "0", "0", "0", "0", "0", "0", "0"};
     duty.redraw(1);
     EXPECT_EQ(duty.model().series[0].points.back(), QPointF(100, 100));
     EXPECT_EQ(duty.model().series[0].points[1], QPointF(10, 0));
@@ -335,6 +337,12 @@ TEST_F(GraphPanelTest, PicturesWhenAsked)
     state.options = customOptions(true, false);
     panel->prepareForShow();
     ASSERT_TRUE(panel->grab().save(folder + QStringLiteral("/panel.png")));
+    panel->setPrintDialogRunner([&](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder + QStringLiteral("/print.pdf"));
+        return true;
+    });
+    QTest::mouseClick(child<QPushButton>("BitBtn17"), Qt::LeftButton);
     GraphTypeDialog dialog(state);
     dialog.show();
     ASSERT_TRUE(dialog.grab().save(folder + QStringLiteral("/dialog.png")));
