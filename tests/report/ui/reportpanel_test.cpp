@@ -207,3 +207,31 @@ TEST_F(ReportPanelTest, PreviewShowsTheFilledReportWithAnExportButton)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ReportStateTest, ReportSourcesComeFromTheProgramState)
+{
+    m_state.options.flags = {false, true, true, false, false, false, true};
+    m_state.options.logoFileName = QStringLiteral("/logos/acme.png");
+    m_state.separators.thousandSep = QLatin1Char('.');
+    m_state.record.applicationKind = 2;
+    const ReportSources s = CollectReportSources(m_state, m_texts);
+    EXPECT_FALSE(s.showCustomer);
+    EXPECT_TRUE(s.useCustomLogo);
+    EXPECT_TRUE(s.letterhead);
+    EXPECT_EQ(s.logoFileName, QStringLiteral("/logos/acme.png"));
+    EXPECT_EQ(s.preparerText, QStringLiteral("Jane Doe"));
+    EXPECT_EQ(s.companyText, QStringLiteral("Vendram Drives Inc."));
+    EXPECT_EQ(s.applicationKind, 2);
+    EXPECT_EQ(s.thousandSep, QLatin1Char('.'));
+    EXPECT_EQ(s.inputs.motorHp, 150.0);
+    EXPECT_EQ(s.dutyFan[4], 24);
+    EXPECT_EQ(s.page.field(QStringLiteral("VAL1")).text, QStringLiteral("$103,184"));
+    EXPECT_EQ(s.projectText(static_cast<int>(ProjectText::ProjectName)), QStringLiteral("Cooling Tower Fan"));
+    for (int g = 1; g <= 3; ++g)
+        EXPECT_EQ(s.graphPictures[static_cast<std::size_t>(g - 1)],
+                  tempFile(QStringLiteral("PELNIX_EE%1.svg").arg(g)));
+}
+
+} // namespace
