@@ -74,27 +74,44 @@ TEST_F(ProgramWindowsTest, FanProjectThroughTheRealWindowsAndTheRecoveryCopyOfIt
             ASSERT_NE(name, nullptr);
             name->setFocus();
             QTest::keyClicks(name, QStringLiteral("Kiln draft fan"));
+            // "Save Estimation" runs the main window's Save, which asks for a name first.
+            w->findChild<QPushButton *>(QStringLiteral("BitBtn14"))->click();
+            QTest::keyClicks(name, QStringLiteral(" 2"));
             static_cast<QDialog *>(w)->reject();
         });
+    ProjectFileChooser chooser;
+    QStringList proposed;
+    chooser.save = [&](QWidget *, const QString &p) {
+        proposed << p;
+        return dir.filePath(QStringLiteral("kiln"));
+    };
+    main->setFileChooser(chooser);
+    messages.expect(MessageAnswer::Ok); // "Estimation Saved!"
     main->findChild<QAction *>(QStringLiteral("NewProject"))->trigger();
     ASSERT_TRUE(driver.done());
+    EXPECT_EQ(proposed, QStringList{QStringLiteral("PelnixProject.PXF")});
+    EXPECT_EQ(state.record.projectFileName, dir.filePath(QStringLiteral("kiln.PXF")));
+    QFile saved(dir.filePath(QStringLiteral("kiln.PXF")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Kiln draft fan"));
+    saved.close();
     EXPECT_TRUE(state.record.projectActive);
     EXPECT_EQ(state.record.applicationKind, 1);
-    EXPECT_TRUE(state.record.projectModified);
-    EXPECT_EQ(windows.projectTexts().text(ProjectText::ProjectName), QStringLiteral("Kiln draft fan"));
+    EXPECT_TRUE(state.record.projectModified); // typed after the save
+    EXPECT_EQ(windows.projectTexts().text(ProjectText::ProjectName), QStringLiteral("Kiln draft fan 2"));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Pelnix Veriro Zarired Uviduzudu"));
 
     // An error nobody caught: the typed project is kept in a recovery copy that the message names.
-    qputenv("HOME", dir.path().toLocal8Bit());
     messages.expect(MessageAnswer::Ok);
     EXPECT_THROW(errors.handle(QStringLiteral("Access violation")), ScriptedMessages::Terminated);
     const QString text = messages.shown().back().text;
     EXPECT_TRUE(text.startsWith(QStringLiteral("EXCEPTION ERROR : Access violation Program Aborted !")));
     const qsizetype at = text.lastIndexOf(QLatin1Char('\n'));
     const QString copy = text.mid(at + 1);
-    EXPECT_TRUE(copy.endsWith(QStringLiteral("PelnixProject (recovery).PXF"))) << copy.toStdString();
+    EXPECT_EQ(copy, dir.filePath(QStringLiteral("kiln (recovery).PXF")));
     QFile f(copy);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.readAll().contains("Kiln draft fan"));
+    EXPECT_TRUE(f.readAll().contains("Kiln draft fan 2"));
     f.close();
     QFile::remove(copy);
 
