@@ -1,10 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QChar>
 #include <QString>
 #include <QVector>
-
-#include <optional>
 
 // The scale of one chart axis: its visible range and the round values that get a tick and a label.
 struct AxisScale

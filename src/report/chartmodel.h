@@ -1,13 +1,13 @@
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include <QChar>
 #include <QColor>
 #include <QPointF>
 #include <QString>
 #include <QVector>
-
-#include <array>
-#include <optional>
 
 // How the points of every series of a chart are drawn.
 enum class SeriesKind { Area, Line, HorizontalBar, Point, Bar, FastLine };

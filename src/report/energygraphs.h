@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/chartmodel.h"
-
 #include <array>
+
+#include "report/chartmodel.h"
 
 struct EstimationResults;
 struct ProgramOptions;

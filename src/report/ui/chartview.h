@@ -1,9 +1,9 @@
 #pragma once
 
-#include "report/chartmodel.h"
-
 #include <QPointF>
 #include <QWidget>
+
+#include "report/chartmodel.h"
 
 // Shows one chart model; a mouse drag pans the axes (no zoom). Paints only while visible.
 class ChartView final : public QWidget

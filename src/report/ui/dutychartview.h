@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/chartmodel.h"
-
 #include <QWidget>
+
+#include "report/chartmodel.h"
 
 struct AppState;
 class ChartView;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "report/energygraphs.h"
-
-#include <QWidget>
-
 #include <array>
 #include <functional>
 #include <memory>
+
+#include <QWidget>
+
+#include "report/energygraphs.h"
 
 struct AppState;
 class ChartView;
