@@ -31,7 +31,7 @@ TEST(ChartPictures, WritesEveryTypeWhenAsked)
     const View views[] = {{"2d", false, 15, true, 345, false}, {"3d", true, 15, true, 345, false},
                           {"3d-rot", true, 30, false, 330, false}, {"3d-bw", true, 15, true, 345, true},
                           {"3d-deep", true, 100, true, 345, false}, {"3d-side", true, 100, false, 270, false},
-                          {"3d-front", true, 50, false, 360, false}};
+                          {"3d-front", true, 50, false, 360, false}, {"2d-bw", false, 15, true, 345, true}};
     for (int kind : {1, 2})
         for (EnergyGraph g : {EnergyGraph::Cost, EnergyGraph::Hours, EnergyGraph::Time}) {
             graphs.draw(g, kind, results, options);
