@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 ProgramPaths::ProgramPaths() = default;
@@ -18,9 +19,14 @@ QString ProgramPaths::programPath() const
 QString ProgramPaths::tempPath() const
 {
     if (!m_temp) {
+        // A temporary folder that does not exist comes back from Qt as an empty path, which would
+        // put the private folder at the root of the file system: no folder at all instead.
+        const QString base = QDir::tempPath();
+        if (base.isEmpty() || !QFileInfo(base).isDir())
+            return QString();
         // QTemporaryDir creates a uniquely named folder with owner-only permissions, so no other
         // user can plant or read the pictures and attachments the program writes there.
-        m_temp = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/pelnix-XXXXXX"));
+        m_temp = std::make_unique<QTemporaryDir>(base + QStringLiteral("/pelnix-XXXXXX"));
     }
     return m_temp->isValid() ? m_temp->path() : QString();
 }

@@ -24,21 +24,39 @@ void SettingsStore::close()
         return;
     if (--m_openCount == 0 && m_settings) {
         m_settings->sync();
-        m_lastWriteOk = m_settings->status() == QSettings::NoError;
+        if (!m_written.isEmpty()) {
+            // A line Qt could not parse sets FormatError and hides any later error, though the
+            // write itself may have landed: then the file is read back to find out.
+            const QSettings::Status status = m_settings->status();
+            m_lastWriteOk = status == QSettings::NoError || (status == QSettings::FormatError && writtenBack());
+            m_written.clear();
+        }
         m_settings.reset();
     }
 }
 
+std::unique_ptr<QSettings> SettingsStore::makeSettings() const
+{
+    if (m_iniFile.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VENDRAM"),
+                                           QStringLiteral("PELNIX"));
+    return std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
+}
+
 QSettings &SettingsStore::settings()
 {
-    if (!m_settings) {
-        if (m_iniFile.isEmpty())
-            m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                     QStringLiteral("VENDRAM"), QStringLiteral("PELNIX"));
-        else
-            m_settings = std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
-    }
+    if (!m_settings)
+        m_settings = makeSettings();
     return *m_settings;
+}
+
+bool SettingsStore::writtenBack() const
+{
+    const std::unique_ptr<QSettings> fresh = makeSettings();
+    for (auto it = m_written.cbegin(); it != m_written.cend(); ++it)
+        if (fresh->value(it.key()) != it.value())
+            return false;
+    return true;
 }
 
 namespace {
@@ -67,6 +85,7 @@ void SettingsStore::writeString(const QString &section, const QString &item, con
 {
     StoreSession session(*this);
     settings().setValue(keyOf(section, item), value);
+    m_written.insert(keyOf(section, item), value);
 }
 
 bool SettingsStore::readFlag(const QString &section, const QString &item, bool defaultValue)
@@ -99,4 +118,5 @@ void SettingsStore::writeBytes(const QString &key, const QByteArray &value)
 {
     StoreSession session(*this);
     settings().setValue(key, value);
+    m_written.insert(key, value);
 }

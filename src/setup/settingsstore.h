@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 
@@ -33,17 +34,21 @@ public:
     QByteArray readBytes(const QString &key);
     void writeBytes(const QString &key, const QByteArray &value);
 
-    // False when the last write-back to the store failed.
+    // False when the last write-back to the store failed. Sessions that only read leave it alone.
     bool lastWriteOk() const { return m_lastWriteOk; }
 
 private:
+    std::unique_ptr<QSettings> makeSettings() const;
     QSettings &settings();
+    bool writtenBack() const;
     static QString keyOf(const QString &section, const QString &item);
 
     QString m_iniFile;
     std::unique_ptr<QSettings> m_settings;
     int m_openCount = 0;
     bool m_lastWriteOk = true;
+    QVariantMap m_written; // this session's writes, for the check
+
 };
 
 // Opens the store for the lifetime of a scope.
