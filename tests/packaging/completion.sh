@@ -35,7 +35,7 @@ expect '--help --version check estimate report' _pelnix_cli pelnix-cli ''
 expect '--help --version' _pelnix_cli pelnix-cli --
 expect 'estimate' _pelnix_cli pelnix-cli es
 expect '--answer --help --json' _pelnix_cli pelnix-cli estimate --
-expect '--answer --format --graph-type --help -o' _pelnix_cli pelnix-cli report -
+expect '--answer --dpi --format --graph-type --help --output -o' _pelnix_cli pelnix-cli report -
 expect '--answer --help' _pelnix_cli pelnix-cli check --
 expect 'bmp gif html jpg pdf rtf tif' _pelnix_cli pelnix-cli report --format ''
 expect '1 2 3 4 5 6' _pelnix_cli pelnix-cli report --graph-type ''
@@ -43,6 +43,8 @@ expect 'cancel ok' _pelnix_cli pelnix-cli check --answer ''
 expect 'fan.PXF projects pump.pxf' _pelnix_cli pelnix-cli check ''
 expect 'fan.PXF projects pump.pxf' _pelnix_cli pelnix-cli report -o out.pdf --format pdf ''
 expect 'fan.PXF notes.txt projects pump.pxf' _pelnix_cli pelnix-cli report -o ''
+expect 'fan.PXF notes.txt projects pump.pxf' _pelnix_cli pelnix-cli report --output ''
+expect '150' _pelnix_cli pelnix-cli report --dpi 1
 expect 'projects/a.PXF' _pelnix_cli pelnix-cli estimate --json projects/
 expect 'fan.PXF projects pump.pxf' _pelnix pelnix ''
 finish
