@@ -7,11 +7,11 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "report/chartaxis.h"
 #include "report/charthatch.h"
 #include "report/chartmodel.h"
+#include "report/chartpainter.h"
 #include "report/chartprojection.h"
 
 namespace {
@@ -20,8 +20,6 @@ namespace {
 constexpr double LayoutDpi = 96;
 // Devices at or above this resolution (printers, PDF) are scaled; screens and images are not.
 constexpr double ScaledDeviceDpi = 150;
-// Share of the space between two flow steps that a group of bars fills.
-constexpr double BarGroupShare = 0.7;
 
 const QColor LeftWallColor(192, 192, 192);
 const QColor FloorColor(224, 224, 224);
@@ -29,17 +27,9 @@ const QColor GridColor(200, 200, 200);
 const QColor AxisColor(64, 64, 64);
 const QColor TitleColor(16, 32, 96);
 
-struct Fonts
+ChartFonts makeFonts(double scale)
 {
-    QFont title;
-    QFont axisTitle;
-    QFont labels;
-    QFont legend;
-};
-
-Fonts makeFonts(double scale)
-{
-    Fonts f;
+    ChartFonts f;
     f.title.setPixelSize(std::max(6, qRound(15 * scale)));
     f.title.setBold(true);
     f.axisTitle.setPixelSize(std::max(6, qRound(12 * scale)));
@@ -50,15 +40,10 @@ Fonts makeFonts(double scale)
 }
 
 // A visible series with its place in the drawing order.
-struct Plotted
-{
-    const ChartSeries *series;
-    int order; // 0 is drawn first
-};
 
-std::vector<Plotted> plottedSeries(const ChartModel &chart)
+std::vector<PlottedSeries> plottedSeries(const ChartModel &chart)
 {
-    std::vector<Plotted> out;
+    std::vector<PlottedSeries> out;
     for (int slot : chart.drawOrder) {
         if (slot < 0 || slot >= ChartSlotCount)
             continue;
@@ -74,27 +59,11 @@ bool isBarKind(SeriesKind kind)
     return kind == SeriesKind::Bar || kind == SeriesKind::HorizontalBar;
 }
 
-struct DataRange
-{
-    double lo = 0;
-    double hi = 0;
-    bool empty = true;
-
-    void add(double v)
-    {
-        if (!std::isfinite(v))
-            return;
-        lo = empty ? v : std::min(lo, v);
-        hi = empty ? v : std::max(hi, v);
-        empty = false;
-    }
-};
-
 // Smallest distance between two different flow values: the room one group of bars gets.
-double flowSpacing(const std::vector<Plotted> &plotted, bool horizontal)
+double flowSpacing(const std::vector<PlottedSeries> &plotted, bool horizontal)
 {
     std::vector<double> flows;
-    for (const Plotted &pl : plotted)
+    for (const PlottedSeries &pl : plotted)
         for (const QPointF &pt : pl.series->points)
             flows.push_back(horizontal ? pt.y() : pt.x());
     std::sort(flows.begin(), flows.end());
@@ -107,104 +76,53 @@ double flowSpacing(const std::vector<Plotted> &plotted, bool horizontal)
     return spacing > 0 ? spacing : 1;
 }
 
-class Renderer
+} // namespace
+
+ChartPainter::ChartPainter(QPainter &p, const QRectF &area, const ChartModel &chart, QPointF pan)
+    : m_p(p), m_area(area), m_chart(chart), m_pan(pan), m_plotted(plottedSeries(chart))
 {
-public:
-    Renderer(QPainter &p, const QRectF &area, const ChartModel &chart, QPointF pan)
-        : m_p(p), m_area(area), m_chart(chart), m_pan(pan), m_plotted(plottedSeries(chart))
-    {
-        m_scale = std::clamp(std::min(area.width() / 700, area.height() / 450), 0.7, 1.3);
-        m_fonts = makeFonts(m_scale);
-        for (const Plotted &pl : m_plotted)
-            if (pl.series->listedInLegend && m_chart.legendVisible)
-                m_legend.push_back(pl.series);
-    }
+    m_scale = std::clamp(std::min(area.width() / 700, area.height() / 450), 0.7, 1.3);
+    m_fonts = makeFonts(m_scale);
+    for (const PlottedSeries &pl : m_plotted)
+        if (pl.series->listedInLegend && m_chart.legendVisible)
+            m_legend.push_back(pl.series);
+}
 
-    void draw()
-    {
-        m_p.fillRect(m_area, Qt::white);
-        layout();
-        const ChartProjection proj(m_plot, m_chart.view);
-        finishScales(proj);
-        drawWalls(proj);
-        drawGrid(proj);
-        drawSeries(proj);
-        drawAxes(proj);
-        drawTitles();
-        drawLegend();
-    }
+void ChartPainter::draw()
+{
+    m_p.fillRect(m_area, Qt::white);
+    layout();
+    const ChartProjection proj(m_plot, m_chart.view);
+    finishScales(proj);
+    drawWalls(proj);
+    drawGrid(proj);
+    drawSeries(proj);
+    drawAxes(proj);
+    drawTitles();
+    drawLegend();
+}
 
-private:
-    double px(double v) const { return v * m_scale; }
-    double xAt(double v, const ChartProjection &proj) const { return m_x.fraction(v) * proj.width(); }
-    double yAt(double v, const ChartProjection &proj) const { return m_y.fraction(v) * proj.height(); }
+QPen ChartPainter::outlinePen(double alpha) const
+{
+    QPen pen(QColor(0, 0, 0, qRound(170 * alpha)), std::max(0.5, 0.9 * m_scale));
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
 
-    void layout();
-    AxisScale scaleFor(bool xAxis, double length, double spacing) const;
-    void finishScales(const ChartProjection &proj);
-    void drawWalls(const ChartProjection &proj);
-    void drawGrid(const ChartProjection &proj);
-    void drawSeries(const ChartProjection &proj);
-    void drawAxes(const ChartProjection &proj);
-    void drawTitles();
-    void drawLegend();
-
-    void drawArea(const ChartProjection &proj);
-    void drawLine(const ChartProjection &proj, bool fast);
-    void drawPoints(const ChartProjection &proj);
-    void drawBars(const ChartProjection &proj);
-    void drawBox(const ChartProjection &proj, QRectF box, double z0, double z1, const ChartSeries &s);
-
-    // Depth lane of the series drawn `order`-th: the first drawn lies at the back.
-    std::pair<double, double> lane(int order) const
-    {
-        const double n = std::max<double>(1, static_cast<double>(m_plotted.size()));
-        const double back = n - order;
-        return {(back - 1 + 0.15) / n, (back - 0.15) / n};
-    }
-
-    QPen outlinePen(double alpha = 1) const
-    {
-        QPen pen(QColor(0, 0, 0, qRound(170 * alpha)), std::max(0.5, 0.9 * m_scale));
-        pen.setJoinStyle(Qt::MiterJoin);
-        return pen;
-    }
-
-    QPainter &m_p;
-    QRectF m_area;
-    const ChartModel &m_chart;
-    QPointF m_pan;
-    std::vector<Plotted> m_plotted;
-    std::vector<const ChartSeries *> m_legend;
-    double m_scale = 1;
-    Fonts m_fonts;
-
-    AxisScale m_x;
-    AxisScale m_y;
-    DataRange m_xData;
-    DataRange m_yData;
-    double m_flowSpacing = 1;
-    QRectF m_plot;
-    QRectF m_titleRect;
-    QRectF m_legendRect;
-    double m_legendRow = 0;
-    double m_leftLabelWidth = 0;
-};
-
-void Renderer::layout()
+void ChartPainter::layout()
 {
     const double margin = px(10);
     const bool horizontal = m_chart.horizontal;
     const bool bars = isBarKind(m_chart.kind);
 
     // Data ranges; the value axis always shows 0 so bars and areas stand on it.
-    for (const Plotted &pl : m_plotted)
+    for (const PlottedSeries &pl : m_plotted)
         for (const QPointF &pt : pl.series->points) {
             m_xData.add(pt.x());
             m_yData.add(pt.y());
         }
-    DataRange &value = horizontal ? m_xData : m_yData;
-    DataRange &flow = horizontal ? m_yData : m_xData;
+    ChartDataRange &value = horizontal ? m_xData : m_yData;
+    ChartDataRange &flow = horizontal ? m_yData : m_xData;
     value.add(0);
     if (flow.empty) {
         flow.add(0);
@@ -264,11 +182,11 @@ void Renderer::layout()
     m_plot = rest;
 }
 
-AxisScale Renderer::scaleFor(bool xAxis, double length, double spacing) const
+AxisScale ChartPainter::scaleFor(bool xAxis, double length, double spacing) const
 {
     // The flow axis shows exactly the flow range (with the half-step margins of a bar chart); the
     // value axis is rounded out to its next ticks. Fixed ends win over both.
-    const DataRange &data = xAxis ? m_xData : m_yData;
+    const ChartDataRange &data = xAxis ? m_xData : m_yData;
     const AxisRange &fixed = xAxis ? m_chart.xRange : m_chart.yRange;
     const bool flowAxis = xAxis != m_chart.horizontal;
     std::optional<double> lo = fixed.min, hi = fixed.max;
@@ -279,7 +197,7 @@ AxisScale Renderer::scaleFor(bool xAxis, double length, double spacing) const
     return niceScale(data.lo, data.hi, length, spacing, lo, hi);
 }
 
-void Renderer::finishScales(const ChartProjection &proj)
+void ChartPainter::finishScales(const ChartProjection &proj)
 {
     const double frontWidth = QLineF(proj.map(0, 0, 0), proj.map(proj.width(), 0, 0)).length();
     const double frontHeight = QLineF(proj.map(0, 0, 0), proj.map(0, proj.height(), 0)).length();
@@ -297,7 +215,7 @@ void Renderer::finishScales(const ChartProjection &proj)
     }
 }
 
-void Renderer::drawWalls(const ChartProjection &proj)
+void ChartPainter::drawWalls(const ChartProjection &proj)
 {
     const double w = proj.width();
     const double h = proj.height();
@@ -316,7 +234,7 @@ void Renderer::drawWalls(const ChartProjection &proj)
     m_p.drawPolygon(QPolygonF({proj.map(0, 0, 0), proj.map(w, 0, 0), proj.map(w, 0, 1), proj.map(0, 0, 1)}));
 }
 
-void Renderer::drawGrid(const ChartProjection &proj)
+void ChartPainter::drawGrid(const ChartProjection &proj)
 {
     const double w = proj.width();
     const double h = proj.height();
@@ -341,198 +259,7 @@ void Renderer::drawGrid(const ChartProjection &proj)
     }
 }
 
-void Renderer::drawSeries(const ChartProjection &proj)
-{
-    m_p.save();
-    if (!m_pan.isNull()) {
-        QPainterPath clip;
-        clip.addPolygon(proj.outline());
-        m_p.setClipPath(clip);
-    }
-    switch (m_chart.kind) {
-    case SeriesKind::Area: drawArea(proj); break;
-    case SeriesKind::Line: drawLine(proj, false); break;
-    case SeriesKind::FastLine: drawLine(proj, true); break;
-    case SeriesKind::Point: drawPoints(proj); break;
-    case SeriesKind::Bar:
-    case SeriesKind::HorizontalBar: drawBars(proj); break;
-    }
-    m_p.restore();
-}
-
-void Renderer::drawArea(const ChartProjection &proj)
-{
-    const double base = yAt(std::clamp(0.0, m_y.min, m_y.max), proj);
-    for (const Plotted &pl : m_plotted) {
-        const ChartSeries &s = *pl.series;
-        if (s.points.isEmpty())
-            continue;
-        std::vector<QPointF> pts;
-        pts.reserve(static_cast<size_t>(s.points.size()));
-        for (const QPointF &pt : s.points)
-            pts.emplace_back(xAt(pt.x(), proj), yAt(pt.y(), proj));
-
-        const auto [z0, z1] = proj.is3D() ? lane(pl.order) : std::pair<double, double>{0, 0};
-        QPolygonF front;
-        front << proj.map(pts.front().x(), base, z0);
-        for (const QPointF &pt : pts)
-            front << proj.map(pt.x(), pt.y(), z0);
-        front << proj.map(pts.back().x(), base, z0);
-
-        if (proj.is3D()) {
-            const QPen edge(s.color.darker(160), std::max(0.5, 0.7 * m_scale));
-            for (size_t i = 0; i + 1 < pts.size(); ++i)
-                fillFace(m_p, proj.ribbon(pts[i], pts[i + 1], z0, z1), s.color.darker(118), HatchStyle::Solid, edge,
-                         px(6));
-            fillFace(m_p, proj.ribbon(QPointF(pts.back().x(), base), pts.back(), z0, z1), s.color.darker(145),
-                     HatchStyle::Solid, edge, px(6));
-        }
-        m_p.setPen(outlinePen());
-        m_p.setBrush(s.color);
-        m_p.drawPolygon(front);
-    }
-}
-
-void Renderer::drawLine(const ChartProjection &proj, bool fast)
-{
-    for (const Plotted &pl : m_plotted) {
-        const ChartSeries &s = *pl.series;
-        if (s.points.isEmpty())
-            continue;
-        std::vector<QPointF> pts;
-        for (const QPointF &pt : s.points)
-            pts.emplace_back(xAt(pt.x(), proj), yAt(pt.y(), proj));
-
-        if (proj.is3D() && !fast) {
-            const auto [z0, z1] = lane(pl.order);
-            const QPen edge(s.color.darker(170), std::max(0.5, 0.7 * m_scale));
-            for (size_t i = 0; i + 1 < pts.size(); ++i) {
-                // Rising parts face the viewer less: shade them a little darker.
-                const bool rising = pts[i + 1].y() > pts[i].y();
-                fillFace(m_p, proj.ribbon(pts[i], pts[i + 1], z0, z1), rising ? s.color.darker(125) : s.color,
-                         HatchStyle::Solid, edge, px(6));
-            }
-            continue;
-        }
-        const double z = proj.is3D() ? (lane(pl.order).first + lane(pl.order).second) / 2 : 0;
-        QPolygonF line;
-        for (const QPointF &pt : pts)
-            line << proj.map(pt.x(), pt.y(), z);
-        QPen pen(s.color, fast ? 2 * std::max(0.75, m_scale) : 1.6 * std::max(0.75, m_scale));
-        pen.setJoinStyle(Qt::RoundJoin);
-        pen.setCapStyle(Qt::RoundCap);
-        m_p.setPen(pen);
-        m_p.setBrush(Qt::NoBrush);
-        m_p.drawPolyline(line);
-    }
-}
-
-void Renderer::drawPoints(const ChartProjection &proj)
-{
-    const double half = px(4.5);
-    for (const Plotted &pl : m_plotted) {
-        const ChartSeries &s = *pl.series;
-        std::vector<QPointF> pts;
-        for (const QPointF &pt : s.points)
-            pts.emplace_back(xAt(pt.x(), proj), yAt(pt.y(), proj));
-        std::sort(pts.begin(), pts.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
-        const QPen pen = outlinePen();
-        for (const QPointF &c : pts) {
-            if (!proj.is3D()) {
-                fillFace(m_p,
-                         QPolygonF({proj.map(c.x() - half, c.y() - half, 0), proj.map(c.x() + half, c.y() - half, 0),
-                                    proj.map(c.x() + half, c.y() + half, 0), proj.map(c.x() - half, c.y() + half, 0)}),
-                         s.color, s.hatch, pen, px(3));
-                continue;
-            }
-            // A small cube at the middle of the series' lane.
-            const auto [l0, l1] = lane(pl.order);
-            const double mid = (l0 + l1) / 2;
-            const double dz = std::min((l1 - l0) / 2, half / std::max(1.0, proj.depth()));
-            drawBox(proj, QRectF(QPointF(c.x() - half, c.y() - half), QPointF(c.x() + half, c.y() + half)),
-                    mid - dz, mid + dz, s);
-        }
-    }
-}
-
-// A box from `box` (plot pixels, y up) at depth z0 to z1: the faces a viewer above and to the
-// right sees, back ones first.
-void Renderer::drawBox(const ChartProjection &proj, QRectF box, double z0, double z1, const ChartSeries &s)
-{
-    const double l = box.left(), r = box.right(), b = box.top(), t = box.bottom();
-    const QPen pen = outlinePen(0.8);
-    const double spacing = px(m_chart.kind == SeriesKind::Point ? 3 : 6);
-    fillFace(m_p, QPolygonF({proj.map(l, t, z0), proj.map(r, t, z0), proj.map(r, t, z1), proj.map(l, t, z1)}),
-             s.color.darker(115), s.hatch, pen, spacing);
-    fillFace(m_p, QPolygonF({proj.map(r, b, z0), proj.map(r, t, z0), proj.map(r, t, z1), proj.map(r, b, z1)}),
-             s.color.darker(145), s.hatch, pen, spacing);
-    fillFace(m_p, QPolygonF({proj.map(l, b, z0), proj.map(r, b, z0), proj.map(r, t, z0), proj.map(l, t, z0)}), s.color,
-             s.hatch, pen, spacing);
-}
-
-void Renderer::drawBars(const ChartProjection &proj)
-{
-    const bool horizontal = m_chart.horizontal;
-    const int n = static_cast<int>(m_plotted.size());
-    if (n == 0)
-        return;
-
-    struct Bar
-    {
-        QRectF box; // plot pixels, y up: top() is the lower edge
-        const ChartSeries *series;
-    };
-    std::vector<Bar> bars;
-    const AxisScale &valueScale = horizontal ? m_x : m_y;
-    const double zero = std::clamp(0.0, valueScale.min, valueScale.max);
-    const double group = m_flowSpacing * BarGroupShare;
-    for (const Plotted &pl : m_plotted) {
-        // Bars of one flow step stand side by side in drawing order (top to bottom when horizontal).
-        const double offset = -group / 2 + group * (horizontal ? n - 1 - pl.order : pl.order) / n;
-        for (const QPointF &pt : pl.series->points) {
-            const double flow = horizontal ? pt.y() : pt.x();
-            const double value = horizontal ? pt.x() : pt.y();
-            if (value == 0)
-                continue;
-            const double f0 = flow + offset, f1 = flow + offset + group / n;
-            QRectF box;
-            if (horizontal) {
-                const double x0 = xAt(zero, proj), x1 = xAt(value, proj);
-                box = QRectF(QPointF(std::min(x0, x1), yAt(f0, proj)), QPointF(std::max(x0, x1), yAt(f1, proj)));
-            } else {
-                const double y0 = yAt(zero, proj), y1 = yAt(value, proj);
-                box = QRectF(QPointF(xAt(f0, proj), std::min(y0, y1)), QPointF(xAt(f1, proj), std::max(y0, y1)));
-            }
-            bars.push_back({box, pl.series});
-        }
-    }
-
-    if (!proj.is3D()) {
-        const QPen pen = outlinePen();
-        for (const Bar &bar : bars) {
-            const QRectF &r = bar.box;
-            fillFace(m_p,
-                     QPolygonF({proj.map(r.left(), r.top(), 0), proj.map(r.right(), r.top(), 0),
-                                proj.map(r.right(), r.bottom(), 0), proj.map(r.left(), r.bottom(), 0)}),
-                     bar.series->color, bar.series->hatch, pen, px(6));
-        }
-        return;
-    }
-    // Left to right and bottom to top, so nearer faces cover the sides and tops behind them.
-    std::stable_sort(bars.begin(), bars.end(), [](const Bar &a, const Bar &b) {
-        if (a.box.left() != b.box.left())
-            return a.box.left() < b.box.left();
-        return a.box.top() < b.box.top();
-    });
-    // A bar is about as deep as it is wide and stands at the front, where the axes are read.
-    for (const Bar &bar : bars) {
-        const double thickness = horizontal ? bar.box.height() : bar.box.width();
-        const double dz = std::min(0.85, 1.2 * thickness / std::max(1.0, proj.depth()));
-        drawBox(proj, bar.box, 0, dz, *bar.series);
-    }
-}
-
-void Renderer::drawAxes(const ChartProjection &proj)
+void ChartPainter::drawAxes(const ChartProjection &proj)
 {
     const double w = proj.width();
     const double h = proj.height();
@@ -605,7 +332,7 @@ void Renderer::drawAxes(const ChartProjection &proj)
     }
 }
 
-void Renderer::drawTitles()
+void ChartPainter::drawTitles()
 {
     if (m_titleRect.isEmpty())
         return;
@@ -614,7 +341,7 @@ void Renderer::drawTitles()
     m_p.drawText(m_titleRect, Qt::AlignHCenter | Qt::AlignVCenter, m_chart.title);
 }
 
-void Renderer::drawLegend()
+void ChartPainter::drawLegend()
 {
     if (m_legend.empty())
         return;
@@ -650,8 +377,6 @@ void Renderer::drawLegend()
     }
 }
 
-} // namespace
-
 void renderChart(QPainter &p, const QRectF &area, const ChartModel &chart, QPointF pan)
 {
     if (area.width() < 2 || area.height() < 2)
@@ -667,6 +392,6 @@ void renderChart(QPainter &p, const QRectF &area, const ChartModel &chart, QPoin
     }
     p.translate(area.topLeft());
     p.scale(factor, factor);
-    Renderer(p, QRectF(0, 0, area.width() / factor, area.height() / factor), chart, pan).draw();
+    ChartPainter(p, QRectF(0, 0, area.width() / factor, area.height() / factor), chart, pan).draw();
     p.restore();
 }
