@@ -1,7 +1,12 @@
 #include "analysis/ui/analysisfield.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include "analysis/fieldrules.h"
 
@@ -9,38 +14,57 @@ AnalysisField::AnalysisField(const QString &name, int typedLimit, bool numeric, 
     : QLineEdit(parent), m_typedLimit(typedLimit), m_numeric(numeric)
 {
     setObjectName(name);
-    // textChanged comes before textEdited, so the text before an edit is the previous one.
-    connect(this, &QLineEdit::textChanged, this, &AnalysisField::rememberText);
-    connect(this, &QLineEdit::textEdited, this, &AnalysisField::limitEdit);
+    // A dropped text would pass the limit; typing and pasting are the ways in.
+    setAcceptDrops(false);
 }
 
-void AnalysisField::rememberText(const QString &text)
+int AnalysisField::room() const
 {
-    m_previousText = m_currentText;
-    m_currentText = text;
+    return m_typedLimit - static_cast<int>(text().size() - selectedText().size());
 }
 
-void AnalysisField::limitEdit(const QString &text)
+void AnalysisField::pasteLimited()
 {
-    // Like a native edit with a length limit: an edit that would grow the text past the limit is
-    // refused; a longer text put in by the program can still be shortened.
-    if (text.size() <= m_typedLimit || text.size() <= m_previousText.size())
+    if (isReadOnly())
         return;
-    const QString before = m_previousText;
-    const int cursor = std::max(0, cursorPosition() - static_cast<int>(text.size() - before.size()));
-    setText(before);
-    setCursorPosition(cursor);
+    QString pasted = QGuiApplication::clipboard()->text();
+    pasted.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('\r'));
+    const int free = room();
+    if (free <= 0 || pasted.isEmpty())
+        return;
+    insert(pasted.left(free));
 }
 
 void AnalysisField::keyPressEvent(QKeyEvent *event)
 {
-    const QString typed = event->text();
-    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (m_numeric && !command && typed.size() == 1 && typed[0].isPrint() && !KeyAccepted(typed[0])) {
-        event->accept(); // swallowed, as KEYLOCK does
+    if (event->matches(QKeySequence::Paste)) {
+        pasteLimited();
+        event->accept();
         return;
     }
+    const QString typed = event->text();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!command && typed.size() == 1 && typed[0].isPrint()) {
+        // Swallowed as KEYLOCK does, or because the field is full.
+        if ((m_numeric && !KeyAccepted(typed[0])) || room() < 1) {
+            event->accept();
+            return;
+        }
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void AnalysisField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    for (QAction *action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &AnalysisField::pasteLimited);
+        }
+    }
+    menu->exec(event->globalPos());
+    delete menu;
 }
 
 void AnalysisField::focusOutEvent(QFocusEvent *event)

@@ -14,6 +14,8 @@ public:
     AnalysisField(const QString &name, int typedLimit, bool numeric, QWidget *parent = nullptr);
 
     int typedLimit() const { return m_typedLimit; }
+    // Pastes the clipboard's text as far as the limit leaves room, as a native edit does.
+    void pasteLimited();
 
 signals:
     // The focus moved elsewhere inside the window (not a window switch or a popup).
@@ -22,13 +24,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    void rememberText(const QString &text);
-    void limitEdit(const QString &text);
+    // Characters that can still be typed, counting the selection as replaced.
+    int room() const;
 
     int m_typedLimit;
     bool m_numeric;
-    QString m_previousText;
-    QString m_currentText;
 };

@@ -65,6 +65,8 @@ TFANFORM::TFANFORM(AppState &state, QWidget *parent) : QDialog(parent), m_state(
     connect(m_pages, &QTabWidget::currentChanged, this, &TFANFORM::PageControl1Change);
 
     BindParameterFields();
+    // The fields hold the table's values from the start, so no check ever sees them empty.
+    set_fields(0);
     showPage(static_cast<int>(AnalysisPage::Customer));
     m_state.analysisFormReady = true;
 }
@@ -206,11 +208,18 @@ void TFANFORM::ShowDutyTotal()
 
 void TFANFORM::RefreshResults()
 {
-    if (CheckDutyTotal() && runEstimation(true)) {
+    refresh();
+}
+
+bool TFANFORM::refresh()
+{
+    const bool refreshed = CheckDutyTotal() && runEstimation(true);
+    if (refreshed) {
         showEstimationPage();
         m_graphPanel->drawSelectedGraph();
     }
     m_dutyChart->redraw(m_state.record.applicationKind);
+    return refreshed;
 }
 
 bool TFANFORM::calculate(bool reportRefusal)
@@ -283,18 +292,18 @@ void TFANFORM::applyPageButtons(int page)
 void TFANFORM::CONTINUECLICK()
 {
     commitFocusedField();
-    if (!CheckDutyTotal())
+    // A refused estimation keeps the page like a wrong duty cycle does.
+    if (!CheckDutyTotal() || !refresh())
         return;
-    RefreshResults();
     showPage(PageAfterContinue(m_pages->currentIndex()));
 }
 
 void TFANFORM::GOBACKCLICK()
 {
     commitFocusedField();
-    if (!CheckDutyTotal())
+    // A refused estimation keeps the page like a wrong duty cycle does.
+    if (!CheckDutyTotal() || !refresh())
         return;
-    RefreshResults();
     showPage(PageAfterGoBack(m_pages->currentIndex()));
 }
 
@@ -305,9 +314,7 @@ void TFANFORM::PageControl1Change(int index)
     applyPageButtons(index);
     if (!m_state.analysisFormReady)
         return;
-    if (CheckDutyTotal())
-        RefreshResults();
-    else
+    if (!CheckDutyTotal() || !refresh())
         showPage(static_cast<int>(AnalysisPage::SystemData));
 }
 

@@ -116,6 +116,7 @@ private:
     void BitBtn19Click();
     void BitBtn20Click();
     void methodButtonClick(MethodButton button);
+    bool refresh();
     bool calculate(bool reportRefusal);
     bool runEstimation(bool reportRefusal);
     void showEstimationPage();
