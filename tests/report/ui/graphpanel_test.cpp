@@ -325,6 +325,16 @@ TEST_F(GraphPanelTest, DutyChartFollowsTheLastEstimationAndItsColour)
     EXPECT_EQ(duty.model().series[0].points[1], QPointF(10, state.results.dutyPump[9]));
     duty.setBarsBlue(true);
     EXPECT_EQ(duty.model().series[0].color, QColor(0, 0, 255));
+
+    // The duty chart does not scroll with the mouse.
+    duty.resize(260, 230);
+    duty.show();
+    auto *view = duty.findChild<ChartView *>();
+    ASSERT_NE(view, nullptr);
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(view, QPoint(150, 140));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(150, 140));
+    EXPECT_EQ(view->pan(), QPointF());
 }
 
 // Writes the page, the dialog and the duty chart as PNG files into the folder named by
