@@ -1,12 +1,13 @@
-// Logo files and graph pictures: any bytes given as a picture must load or fail cleanly.
-#include <QBuffer>
+// Logo files and graph pictures: any bytes given as a picture file must load or be refused
+// cleanly on the report's path (raster formats and SVG), and draw without harm.
+#include "report/reportlayer.h"
+
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QSvgRenderer>
-
-#include <cstdlib>
+#include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -18,19 +19,22 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QImage image = reader.read();
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("logo.img"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
+        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+    }
+    const ReportPicture picture = ReportPicture::fromFile(path);
+    if (picture.isNull())
+        return 0;
     QImage target(64, 32, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::white);
     QPainter painter(&target);
-    if (!image.isNull())
-        painter.drawImage(target.rect(), image);
-    QSvgRenderer svg(bytes);
-    if (svg.isValid())
-        svg.render(&painter);
+    picture.draw(painter, QRectF(0, 0, 64, 32));
+    picture.naturalSizeMm();
+    picture.toImage(QSize(16, 8));
     return 0;
 }
