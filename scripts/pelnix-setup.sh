@@ -13,6 +13,7 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-image-fo
           xvfb xauth ccache desktop-file-utils appstream shared-mime-info x11-utils)
 case "$mode" in
   fuzz|sanitize) packages+=(clang libclang-rt-14-dev) ;;
+  bench) packages+=(time hyperfine) ;;
 esac
 missing=()
 for p in "${packages[@]}"; do
@@ -43,7 +44,7 @@ case "$mode" in
     ;;
 esac
 if [[ "$mode" == fuzz ]]; then
-  cmake --build "$build" -j"$jobs" --target fuzz_projectfile fuzz_settings fuzz_textnumbers fuzz_picture
+  cmake --build "$build" -j"$jobs" --target fuzz_projectfile fuzz_settings fuzz_textnumbers fuzz_picture fuzz_fieldtexts
 else
   cmake --build "$build" -j"$jobs"
 fi
@@ -67,7 +68,7 @@ case "$mode" in
     ;;
   fuzz)
     seconds=${2:-300}
-    for target in projectfile settings textnumbers picture; do
+    for target in projectfile settings textnumbers picture fieldtexts; do
       work=$(mktemp -d)
       QT_QPA_PLATFORM=offscreen "$build/tests/fuzz/fuzz_$target" "$work" "$here/tests/fuzz/corpus/$target" \
         -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=4096 -timeout=10 -print_final_stats=1
