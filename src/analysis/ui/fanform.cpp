@@ -1,6 +1,5 @@
 #include "analysis/ui/fanform.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The field rules of the analysis window: binding, moving values, the check on leaving a field.
 #include "analysis/ui/fanform.h"
 
-#include <QApplication>
-
 #include <algorithm>
+
+#include <QApplication>
 
 #include "analysis/fieldrules.h"
 #include "analysis/ui/analysisfield.h"

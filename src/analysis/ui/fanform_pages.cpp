@@ -1,6 +1,8 @@
 // The layout of the analysis window's pages other than the estimation page.
 #include "analysis/ui/fanform.h"
 
+#include <vector>
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -258,10 +260,9 @@ QWidget *TFANFORM::buildDutyCyclePanel(QWidget *parent)
     formstyle::setColour(heading, Qt::blue);
     outer->addWidget(heading);
 
-    auto *body = new QHBoxLayout;
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(5);
     for (int step = 0; step < FlowStepCount; ++step) {
         const int number = 10 + step;
         auto *caption = new QLabel(QStringLiteral("%1 %").arg((FlowStepCount - step) * 10), panel);
@@ -276,23 +277,19 @@ QWidget *TFANFORM::buildDutyCyclePanel(QWidget *parent)
     auto *sumLine = new QLabel(QStringLiteral("_____ +"), panel);
     sumLine->setObjectName(QStringLiteral("SumLine"));
     grid->addWidget(sumLine, FlowStepCount, 1, 1, 2, Qt::AlignLeft);
+    m_dutyChart = new DutyChartView(m_state, panel);
+    grid->addWidget(m_dutyChart, 0, 3, FlowStepCount + 1, 1);
+    // A wrong total is long: the label runs on under the chart, left of the Reset button.
     m_dutyTotal = formstyle::boldLabel(QStringLiteral("100 %"), panel);
     m_dutyTotal->setObjectName(QStringLiteral("Label50"));
-    m_dutyTotal->setWordWrap(true);
-    // The total of a wrong sum is long: it runs under the fields, left-aligned with them.
-    grid->addWidget(m_dutyTotal, FlowStepCount + 1, 0, 1, 3);
-    grid->setRowStretch(FlowStepCount + 2, 1);
-    body->addLayout(grid);
-
-    auto *chartColumn = new QVBoxLayout;
-    m_dutyChart = new DutyChartView(m_state, panel);
-    chartColumn->addWidget(m_dutyChart, 1);
+    grid->addWidget(m_dutyTotal, FlowStepCount + 1, 0, 1, 4, Qt::AlignLeft | Qt::AlignVCenter);
     auto *reset = formstyle::button(QStringLiteral("BitBtn19"), QStringLiteral("&Reset"),
                                     QStringLiteral("Reset Duty Cycle to Default Values"), QStyle::SP_DialogResetButton,
                                     panel);
-    chartColumn->addWidget(reset, 0, Qt::AlignRight);
-    body->addLayout(chartColumn, 1);
-    outer->addLayout(body, 1);
+    grid->addWidget(reset, FlowStepCount + 1, 3, Qt::AlignRight);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(FlowStepCount + 2, 1);
+    outer->addLayout(grid, 1);
     connect(reset, &QPushButton::clicked, this, &TFANFORM::BitBtn19Click);
     return panel;
 }

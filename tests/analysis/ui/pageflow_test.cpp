@@ -5,6 +5,7 @@
 
 #include "analysiswindow.h"
 #include "report/ui/dutychartview.h"
+#include "setup/ui/setupdialog.h"
 
 namespace {
 
@@ -184,4 +185,62 @@ TEST(AnalysisPageFlow, CustomerResetEmptiesTheTextsAndTheNoteFollowsTheOption)
     w.show();
     for (const char *note : {"NOTE1", "NOTE2", "NOTE3"})
         EXPECT_FALSE(w.label(note)->isVisible());
+}
+
+TEST(AnalysisPageFlow, ReportLayoutOpensTheSetupDialogOnItsReportLayoutPage)
+{
+    AnalysisWindow w;
+    SetupDialog setup(w.state);
+    w.form->setSetupDialog(&setup);
+    w.show();
+    QString page;
+    bool shown = false;
+    QTimer::singleShot(0, &setup, [&] {
+        shown = setup.isVisible();
+        if (auto *tabs = setup.findChild<QTabWidget *>(QStringLiteral("PageControl")))
+            page = tabs->tabText(tabs->currentIndex());
+        setup.reject();
+    });
+    w.button("BitBtn18")->click();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(page, QStringLiteral("Report Layout"));
+}
+
+TEST(AnalysisPageFlow, TheDutyChartShowsTheDutyOfTheLastRefresh)
+{
+    AnalysisWindow w;
+    w.show();
+    w.pages()->setCurrentIndex(1);
+    w.typeAndLeave("A110", QStringLiteral("3"), "A111"); // 102: the chart keeps the last good duty
+    w.typeAndLeave("A119", QStringLiteral("-"), "A118"); // 102 still
+    const ChartModel &before = w.form->dutyChart()->model();
+    ASSERT_EQ(before.series[0].points.size(), 11);
+    EXPECT_EQ(before.series[0].points[10], QPointF(100, 1));
+    w.typeAndLeave("A111", QStringLiteral("0"), "A112"); // 100 again
+    const ChartModel &after = w.form->dutyChart()->model();
+    EXPECT_EQ(after.series[0].points[0], QPointF(0, 0));
+    EXPECT_EQ(after.series[0].points[10], QPointF(100, 3));
+    EXPECT_EQ(after.series[0].points[9], QPointF(90, 0));
+    EXPECT_TRUE(w.form->dutyChart()->barsBlue());
+}
+
+TEST(AnalysisPageFlow, AFieldLeftByChoosingATabIsCheckedBeforeThePageChanges)
+{
+    AnalysisWindow w;
+    w.show();
+    w.pages()->setCurrentIndex(1);
+    w.type("A101", QStringLiteral("30"));
+    clickTab(w, 2);
+    EXPECT_EQ(w.page(), 2);
+    EXPECT_EQ(w.field("A101")->text(), QStringLiteral("24"));
+    EXPECT_EQ(w.messages.beeps(), 1);
+
+    clickTab(w, 1);
+    w.type("A112", QStringLiteral("4")); // 95, still in the field
+    w.messages.expect(MessageAnswer::Ok);
+    clickTab(w, 3);
+    EXPECT_EQ(w.page(), 1);
+    ASSERT_EQ(w.messages.shown().size(), 1u);
+    EXPECT_TRUE(w.messages.shown()[0].text.endsWith(QStringLiteral("equal: 95%")));
+    EXPECT_EQ(w.label("Label50")->text(), QStringLiteral("95% (must equal 100%)"));
 }

@@ -27,6 +27,13 @@ TEST(AnalysisWindowPictures, EveryPageRenders)
             picture.save(QStringLiteral("/tmp/analysis-kind%1-page%2.png").arg(kind).arg(page));
         }
         EXPECT_TRUE(w.messages.shown().empty());
+        if (kind == 1) {
+            // The duty panel with a wrong total.
+            w.pages()->setCurrentIndex(1);
+            w.typeAndLeave("A119", QStringLiteral("5"), "A118");
+            QApplication::processEvents();
+            w.form->grab().save(QStringLiteral("/tmp/analysis-duty-wrong.png"));
+        }
         w.form->hide();
     }
 }
