@@ -104,7 +104,10 @@ QString TFANFORM::text(ProjectText which) const
 
 void TFANFORM::setText(ProjectText which, const QString &text)
 {
-    m_texts[static_cast<size_t>(which)]->setText(text);
+    AnalysisField *field = m_texts[static_cast<size_t>(which)];
+    field->setText(text);
+    // A text from a file may be longer than the field: show its beginning.
+    field->setCursorPosition(0);
 }
 
 // --- Window events ---------------------------------------------------------------------------

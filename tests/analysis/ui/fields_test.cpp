@@ -87,6 +87,9 @@ TEST(AnalysisFields, TheLimitHoldsTypingOnlyNotTextsPutInByTheProgram)
     const QString longName(60, QLatin1Char('N'));
     w.form->setText(ProjectText::Company, longName);
     EXPECT_EQ(w.form->text(ProjectText::Company), longName);
+    EXPECT_EQ(w.field("Companyfor")->cursorPosition(), 0); // its beginning shows
+    w.field("Companyfor")->setFocus();
+    QTest::keyClick(w.field("Companyfor"), Qt::Key_End);
     QTest::keyClick(w.field("Companyfor"), Qt::Key_Backspace);
     EXPECT_EQ(w.field("Companyfor")->text().size(), 59); // a long text can still be shortened
     w.form->hide();
