@@ -136,3 +136,15 @@ TEST(AnalysisEstimationPage, ARefusedEstimationIsReportedAndStopsTheMove)
     EXPECT_EQ(w.messages.shown()[0].kind, MessageKind::Error);
     EXPECT_EQ(w.page(), 0);
 }
+
+TEST(AnalysisEstimationPage, ARefusedEstimationAtTheShowIsReportedOnce)
+{
+    AnalysisWindow w;
+    w.state.options.table(EfficiencyTable::InletVane)[0] = 0.0;
+    w.messages.expect(MessageAnswer::Ok);
+    w.show();
+    ASSERT_EQ(w.messages.shown().size(), 1u);
+    EXPECT_EQ(w.messages.shown()[0].kind, MessageKind::Error);
+    EXPECT_EQ(w.page(), 0);
+    EXPECT_TRUE(w.label("VAL1")->text().isEmpty()); // no results were written
+}
