@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 #include <cstdint>
 
@@ -127,6 +129,9 @@ struct Unreadable
     QByteArray bytes;
 };
 
+// Cases are named by their name in test listings and failures.
+void PrintTo(const Unreadable &c, std::ostream *os) { *os << c.name; }
+
 class UnreadableProjectFile : public HostileProjectFile, public ::testing::WithParamInterface<Unreadable>
 {};
 
@@ -174,6 +179,9 @@ struct Readable
     QString name1;      // first text
     int lineErrors;     // "Error in line" boxes per read
 };
+
+// Cases are named by their name in test listings and failures.
+void PrintTo(const Readable &c, std::ostream *os) { *os << c.name; }
 
 class ReadableProjectFile : public HostileProjectFile, public ::testing::WithParamInterface<Readable>
 {};

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace {
@@ -112,6 +114,9 @@ struct GarbageItem
     bool custom1InUse;
     QByteArray storedDe50; // the DE50 line after the load, empty when unchecked
 };
+
+// Cases are named by their name in test listings and failures.
+void PrintTo(const GarbageItem &c, std::ostream *os) { *os << c.name; }
 
 class GarbageSettings : public ::testing::TestWithParam<GarbageItem>
 {};

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 
 namespace {
@@ -42,6 +44,9 @@ struct UnusableTemp
     const char *name;
     QString (*make)(const QTemporaryDir &scratch);
 };
+
+// Cases are named by their name in test listings and failures.
+void PrintTo(const UnusableTemp &c, std::ostream *os) { *os << c.name; }
 
 class UnusableTempFolder : public ::testing::TestWithParam<UnusableTemp>
 {};

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -18,6 +20,9 @@ struct Pasted
     QString text;
     double lenient;
 };
+
+// Cases are named by their name in test listings and failures.
+void PrintTo(const Pasted &c, std::ostream *os) { *os << c.name; }
 
 class PastedNumber : public ::testing::TestWithParam<Pasted>
 {};
