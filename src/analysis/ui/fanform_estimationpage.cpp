@@ -167,8 +167,15 @@ void TFANFORM::showEstimationPage()
         if (!widget)
             continue;
         const PageField &field = m_state.page.field(name);
-        if (auto *label = qobject_cast<QLabel *>(widget))
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
             label->setText(field.text);
+            // An unused row (a custom method not in use) shows no empty box.
+            if (label->frameShape() != QFrame::NoFrame || label->property("valueField").toBool()) {
+                label->setProperty("valueField", true);
+                label->setFrameShape(field.text.isEmpty() ? QFrame::NoFrame : QFrame::StyledPanel);
+                label->setAutoFillBackground(!field.text.isEmpty());
+            }
+        }
         else if (auto *button = qobject_cast<QPushButton *>(widget))
             button->setText(field.text);
         formstyle::setColour(widget, field.red ? QColor(Qt::red) : QColor(Qt::black));

@@ -61,7 +61,7 @@ int textFieldWidth(const QLineEdit *field, int typedLimit)
 {
     // Room for a typical text of the limit; long fields stop at a width the page can hold.
     const int perCharacter = field->fontMetrics().averageCharWidth();
-    return std::clamp(perCharacter * typedLimit + 16, perCharacter * 12, 380);
+    return std::clamp(perCharacter * typedLimit + 16, perCharacter * 16, 380);
 }
 
 } // namespace formstyle

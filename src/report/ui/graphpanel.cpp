@@ -48,7 +48,7 @@ QScrollBar *stripScrollBar(const QString &name, int min, int max, int position, 
     bar->setValue(position);
     bar->setPageStep(10);
     bar->setToolTip(hint);
-    bar->setMinimumWidth(110);
+    bar->setMinimumWidth(64);
     return bar;
 }
 
@@ -100,18 +100,19 @@ GraphPanel::GraphPanel(AppState &state, QWidget *parent) : QWidget(parent), m_st
     auto *top = new QHBoxLayout;
     top->addWidget(selectLabel);
     top->addWidget(m_selection, 1);
+    top->addSpacing(12);
+    top->addWidget(m_pattern); // here rather than in the strip, so the page keeps its 775-pixel width
 
     auto *strip = new QHBoxLayout;
     strip->addWidget(graphType);
     strip->addWidget(reset);
     strip->addWidget(print);
-    strip->addSpacing(8);
+    strip->addSpacing(4);
     strip->addWidget(m_check3D);
     strip->addWidget(m_depthLabel);
     strip->addWidget(m_depthBar, 1);
     strip->addWidget(rotationLabel);
     strip->addWidget(m_rotationBar, 1);
-    strip->addWidget(m_pattern);
 
     auto *charts = new QGridLayout;
     charts->setContentsMargins(0, 0, 0, 0);
