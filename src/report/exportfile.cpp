@@ -16,3 +16,17 @@ QString WriteExportFile(const QString &fileName, const QByteArray &data)
         return file.errorString();
     return {};
 }
+
+ExportResult WriteDocumentExport(const QString &fileName, const QByteArray &data, int pageCount,
+                                 const ExportProgress &progress)
+{
+    ExportResult result;
+    result.errorString = WriteExportFile(fileName, data);
+    if (!result.errorString.isEmpty())
+        return result;
+    if (progress)
+        progress(pageCount, pageCount);
+    result.ok = true;
+    result.files << fileName;
+    return result;
+}

@@ -123,15 +123,5 @@ QByteArray HtmlDocument(const PreparedReport &report, const ExportOptions &optio
 ExportResult WriteHtmlReport(const PreparedReport &report, const QString &fileName, const ExportOptions &options,
                              const ExportProgress &progress)
 {
-    ExportResult result;
-    const QString error = WriteExportFile(fileName, HtmlDocument(report, options));
-    if (!error.isEmpty()) {
-        result.errorString = error;
-        return result;
-    }
-    if (progress)
-        progress(report.pageCount(), report.pageCount());
-    result.ok = true;
-    result.files << fileName;
-    return result;
+    return WriteDocumentExport(fileName, HtmlDocument(report, options), report.pageCount(), progress);
 }

@@ -152,15 +152,5 @@ QByteArray RtfDocument(const PreparedReport &report, const ExportOptions &option
 ExportResult WriteRtfReport(const PreparedReport &report, const QString &fileName, const ExportOptions &options,
                             const ExportProgress &progress)
 {
-    ExportResult result;
-    const QString error = WriteExportFile(fileName, RtfDocument(report, options));
-    if (!error.isEmpty()) {
-        result.errorString = error;
-        return result;
-    }
-    if (progress)
-        progress(report.pageCount(), report.pageCount());
-    result.ok = true;
-    result.files << fileName;
-    return result;
+    return WriteDocumentExport(fileName, RtfDocument(report, options), report.pageCount(), progress);
 }
