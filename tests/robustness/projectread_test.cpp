@@ -286,8 +286,11 @@ TEST_F(HostileProjectFile, HundredMegabyteFile)
     EXPECT_EQ(texts.text(ProjectText::Title), QString(48, QLatin1Char('y')));
     EXPECT_TRUE(messages.shown().empty()) << messages.shown()[0].text.toStdString(); // the long line is ignored
     EXPECT_LT(ms, 15000) << "both reads took " << ms << " ms";
-    // One 80 MB line in memory at most once, with room for the buffer's growth.
+    // One 80 MB line in memory at most once, with room for the buffer's growth. A sanitizer's
+    // allocator copies where the C library's grows in place, so the bound holds for plain builds.
+#if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LT(grown, 180 * 1024) << "peak memory grew by " << grown << " KiB";
+#endif
     RecordProperty("reads_ms", static_cast<int>(ms));
     RecordProperty("peak_growth_kib", static_cast<int>(grown));
 }

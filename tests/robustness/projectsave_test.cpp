@@ -180,6 +180,15 @@ TEST_F(ProjectSaveFault, FileRewrittenDuringTheSaveEndsUpWhole)
     EXPECT_EQ(strays(dir.path(), {QStringLiteral("PLANT.PXF")}), QStringList());
 }
 
+TEST_F(ProjectSaveFault, FolderThatDoesNotExist)
+{
+    QTemporaryDir dir;
+    messages.expect(MessageAnswer::Ok);
+    EXPECT_FALSE(save(dir.filePath(QStringLiteral("gone/PLANT.PXF"))));
+    expectRefusedWith(ENOENT);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
+}
+
 // A save onto a name that is a folder is refused before anything is written.
 TEST_F(ProjectSaveFault, NameOfAFolder)
 {
