@@ -189,6 +189,22 @@ TEST_F(ProjectSaveFault, FolderThatDoesNotExist)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("gone"))));
 }
 
+// A project opened through a link is saved into the file the link names; the link stays a link.
+TEST_F(ProjectSaveFault, SaveThroughALinkKeepsTheLink)
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("shared/PLANT.PXF"));
+    const QString link = dir.filePath(QStringLiteral("PLANT.PXF"));
+    ASSERT_TRUE(QDir().mkdir(dir.filePath(QStringLiteral("shared"))));
+    ASSERT_TRUE(writeBytes(real, previous));
+    ASSERT_TRUE(QFile::link(real, link));
+    messages.expect(MessageAnswer::Ok);
+    EXPECT_TRUE(save(link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(contents(real).endsWith("Cooling plant\r\n"));
+    EXPECT_NE(contents(real), previous);
+}
+
 // A save onto a name that is a folder is refused before anything is written.
 TEST_F(ProjectSaveFault, NameOfAFolder)
 {
