@@ -1,5 +1,7 @@
 // The private folder for graph pictures and the mail attachment when the system's temporary
 // folder is unusable: the program gets an empty path to report, never a folder elsewhere.
+#include "scratchmount.h"
+
 #include "data/programpaths.h"
 
 #include <QDir>
@@ -81,6 +83,17 @@ INSTANTIATE_TEST_SUITE_P(
                                        return s.filePath(QStringLiteral("file/tmp"));
                                    }}),
     [](const ::testing::TestParamInfo<UnusableTemp> &info) { return std::string(info.param.name); });
+
+TEST(UnwritableTempFolder, ReadOnlyMount)
+{
+    ScratchMount disk(QStringLiteral("size=64k"));
+    REQUIRE_MOUNT(disk);
+    if (!disk.makeReadOnly())
+        GTEST_SKIP() << "cannot remount read-only: " << disk.failure().toStdString();
+    TempDirVariable tmp(disk.path());
+    ProgramPaths paths;
+    EXPECT_EQ(paths.tempPath(), QString());
+}
 
 TEST(UsableTempFolder, PrivateFolderRemovedAtTheEnd)
 {
