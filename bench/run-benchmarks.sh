@@ -60,7 +60,7 @@ peak_kib() {
   printf '%s\n' "${peaks[@]}" | sort -n | sed -n 2p
 }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f×", a / b; else print "-" }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.2f×", a / b; else print "-" }'; }
 row() { printf '  %-34s %12s %14s\n' "$@"; }
 missing() { printf '  %-34s %s\n' "$1" "not available yet${2:+ ($2)}"; }
 
@@ -100,7 +100,9 @@ echo
 
 echo "Google Benchmark (engine, graphs)"
 if [[ -x "$gbench" ]]; then
-  "$gbench" --benchmark_min_time=0.2 2>&1 | sed 's/^/  /'
+  # Repeated cases show their median only.
+  "$gbench" --benchmark_min_time=0.2 --benchmark_report_aggregates_only=true 2>&1 \
+    | grep -Ev '_(mean|stddev|cv) ' | sed 's/^/  /'
 else
   missing "pelnix_bench" "build with -DPELNIX_BUILD_BENCH=ON"
 fi
@@ -108,6 +110,7 @@ echo
 
 echo "Report: prepare and export to PDF with its three graph pictures"
 row "" "median ms" "peak KiB"
+f_ms="" f_kib=""
 if [[ -x "$floor_pdf" ]]; then
   f_ms=$(median_ms "$floor_pdf" "$work/floor.pdf") || f_ms=fail
   f_kib=$(peak_kib "$floor_pdf" "$work/floor.pdf") || f_kib=fail
@@ -119,7 +122,7 @@ if [[ -x "$cli" ]] && "$cli" --help 2>&1 | grep -qw report; then
     p_ms=$(median_ms "${report_cmd[@]}") || p_ms=fail
     p_kib=$(peak_kib "${report_cmd[@]}") || p_kib=fail
     row "pelnix-cli report --format pdf" "$p_ms" "$p_kib"
-    row "report / floor" "$(ratio "$p_ms" "$f_ms")" "$(ratio "$p_kib" "$f_kib")"
+    [[ -n "$f_ms" ]] && row "report / floor" "$(ratio "$p_ms" "$f_ms")" "$(ratio "$p_kib" "$f_kib")"
   else
     missing "pelnix-cli report --format pdf" "the command failed"
   fi
