@@ -11,6 +11,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 
@@ -198,6 +199,12 @@ bool WriteProjectFile(const QString &path, const QString &applicationName, const
 ProjectReadResult ReadProjectFile(const QString &path, bool apply, ParameterTable &params, ProjectTexts &texts,
                                   MessageService &messages)
 {
+    // Only plain files: a pipe would block the opening and a device such as /dev/zero never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        ShowSysError(messages, systemErrorText(info.isDir() ? EISDIR : EINVAL));
+        return {};
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowSysError(messages, file.errorString());

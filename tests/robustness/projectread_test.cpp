@@ -20,7 +20,11 @@
 #include <array>
 #include <cstdint>
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -293,6 +297,37 @@ TEST_F(HostileProjectFile, HundredMegabyteFile)
 #endif
     RecordProperty("reads_ms", static_cast<int>(ms));
     RecordProperty("peak_growth_kib", static_cast<int>(grown));
+}
+
+} // namespace
+
+namespace {
+
+// Open Project on something that is not a plain file: the system's text, at once, and nothing read.
+TEST_F(HostileProjectFile, NotAPlainFile)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.PXF"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct
+    {
+        QString path;
+        int code;
+    } cases[] = {{dir.path(), EISDIR}, {fifo, EINVAL}, {QStringLiteral("/dev/zero"), EINVAL},
+                 {dir.filePath(QStringLiteral("missing.PXF")), ENOENT}};
+    messages.answerAllWithDefault(false);
+    for (const auto &c : cases) {
+        messages.clear();
+        messages.expect(MessageAnswer::Ok);
+        const Snapshot before = snapshot();
+        const ProjectReadResult r = ReadProjectFile(c.path, true, params, texts, messages);
+        EXPECT_FALSE(r.ok) << c.path.toStdString();
+        ASSERT_EQ(messages.shown().size(), 1u) << c.path.toStdString();
+        EXPECT_EQ(messages.shown()[0].kind, MessageKind::Warning);
+        EXPECT_TRUE(messages.shown()[0].text.contains(QString::fromLocal8Bit(std::strerror(c.code))))
+            << c.path.toStdString() << ": " << messages.shown()[0].text.toStdString();
+        EXPECT_TRUE(snapshot() == before);
+    }
 }
 
 } // namespace
