@@ -50,7 +50,9 @@ fi
 
 depends=$(field Depends)
 echo "Depends: $depends"
-depends_on() { tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ :(].*//' | grep -qxF "$1"; }
+# Pipelines here read to the end (no grep -q, head or early exit), so pipefail never sees a
+# writer killed by SIGPIPE.
+depends_on() { tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ :(].*//' | grep -xF "$1" >/dev/null; }
 for p in qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6 fonts-liberation xdg-utils; do
   depends_on "$p" || fail "Depends lacks $p"
 done
@@ -60,12 +62,12 @@ unpacked=$out/unpacked
 dpkg-deb -x "$deb" "$unpacked"
 if command -v readelf >/dev/null && command -v dpkg >/dev/null; then
   for exe in "$unpacked"/usr/bin/*; do
-    readelf -S "$exe" | grep -q '\.debug_info' && fail "$(basename "$exe") is not stripped"
+    readelf -S "$exe" | grep '\.debug_info' >/dev/null && fail "$(basename "$exe") is not stripped"
     while read -r soname; do
-      path=$(ldconfig -p | awk -v so="$soname" '$1 == so {print $NF; exit}')
+      path=$(ldconfig -p | awk -v so="$soname" '$1 == so && !found {print $NF; found = 1}')
       [[ -n $path ]] || { fail "$(basename "$exe") needs $soname, which is not on this system"; continue; }
-      package=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1) || true
-      [[ -n $package ]] || package=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1) || true
+      package=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | sed -n '1s/:.*//p') || true
+      [[ -n $package ]] || package=$(dpkg -S "$path" 2>/dev/null | sed -n '1s/:.*//p') || true
       [[ -n $package ]] || { echo "note: $soname ($path) belongs to no package here"; continue; }
       depends_on "$package" || fail "$(basename "$exe") needs $soname from $package, which Depends lacks"
     done < <(readelf -d "$exe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')

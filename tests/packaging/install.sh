@@ -36,9 +36,9 @@ for png in "$root$prefix"/share/icons/hicolor/*/apps/*.png; do
 done
 
 for page in "$root$prefix"/share/man/man1/*.gz; do
-  gzip -dc "$page" | head -1 | grep -q '^\.TH ' || fail "not a compressed manual page: $page"
+  gzip -dc "$page" | sed -n 1p | grep '^\.TH ' >/dev/null || fail "not a compressed manual page: $page"
 done
 
-"$root$prefix/bin/pelnix-cli" --version | grep -q '^pelnix-cli ' || fail "installed pelnix-cli --version does not answer"
+"$root$prefix/bin/pelnix-cli" --version | grep '^pelnix-cli ' >/dev/null || fail "installed pelnix-cli --version does not answer"
 
 finish
