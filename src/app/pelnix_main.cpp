@@ -9,6 +9,9 @@
 #include "tools/errorhandler.h"
 #include "tools/ui/pelnixapplication.h"
 
+#include <QApplication>
+#include <QIcon>
+
 #include <memory>
 
 int main(int argc, char **argv)
@@ -25,6 +28,9 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
 
     QCoreApplication::setApplicationName(ProgramIdentity::ApplicationTitle);
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vendram.Pelnix"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.vendram.Pelnix")));
     UnhandledErrorHandler errors(messages);
     app.setErrorHandler(&errors);
 

@@ -24,11 +24,11 @@ struct Example
 const Example Examples[] = {
     {"fan-example.PXF", "FAN",
      {24, 7, 52, 10, 150, 95, 97, 0, 12000, 1, 2, 9, 17, 24, 17, 13, 11, 6, 0},
-     {"Pat Example", "Facilities Manager", "Example Foods Inc.", "100 Industrial Parkway", "Springfield, IL 62701",
+     {"Pat Example", "Ms.", "Example Foods Inc.", "100 Industrial Parkway", "Springfield, IL 62701",
       "USA", "(555) 010-0200", "(555) 010-0201", "pat@example.com", "Supply fan, air handling unit 3"}},
     {"pump-example.PXF", "PUMP",
      {16, 5, 50, 12.5f, 75, 93, 97, 20, 8500, 0, 5, 10, 20, 25, 20, 10, 5, 5, 0},
-     {"Sam Example", "Plant Engineer", "Example Water District", "7 Reservoir Road", "Riverton, WY 82501", "USA",
+     {"Sam Example", "Mr.", "Example Water District", "7 Reservoir Road", "Riverton, WY 82501", "USA",
       "(555) 010-0300", "(555) 010-0301", "sam@example.com", "Booster pump station 2"}},
 };
 

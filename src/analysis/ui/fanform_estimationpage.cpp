@@ -26,7 +26,7 @@ QLabel *valueField(const QString &name, QWidget *parent)
     QPalette palette = value->palette();
     palette.setColor(QPalette::Window, Qt::white);
     value->setPalette(palette);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("$-000,000,000")) + 12);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("$-00,000,000")) + 12);
     value->setContentsMargins(4, 1, 4, 1);
     value->setFixedHeight(value->sizeHint().height() + 2);
     return value;
@@ -42,7 +42,10 @@ QLabel *captionField(const QString &name, QWidget *parent)
 
 QLabel *panelHeading(const QString &text, QWidget *parent)
 {
-    return formstyle::boldLabel(text, parent);
+    // Wraps rather than widening the page beyond its 775 pixels where fonts run wide.
+    QLabel *heading = formstyle::boldLabel(text, parent);
+    heading->setWordWrap(true);
+    return heading;
 }
 
 } // namespace
@@ -116,11 +119,10 @@ QWidget *TFANFORM::buildEstimationPage()
         grid->setVerticalSpacing(0);
         heading->setParent(panel);
         auto *headingRow = new QHBoxLayout;
-        headingRow->addWidget(heading);
-        headingRow->addStretch(1);
+        headingRow->addWidget(heading, 1); // the heading takes the row's room before it wraps
         if (note) {
             note->setParent(panel);
-            headingRow->addWidget(note);
+            headingRow->addWidget(note, 0, Qt::AlignRight | Qt::AlignTop);
         }
         grid->addLayout(headingRow, 0, 0, 1, 2);
         for (int i = 1; i <= 5; ++i) {

@@ -1,9 +1,11 @@
 #include "report/ui/reportpreview.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -17,7 +19,11 @@ void ShowReportPreview(const PreparedReport &report, QWidget *parent, const std:
     SetUpReportPrinter(printer);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Report Preview"));
-    dialog.resize(900, 1000);
+    // A letter page at a readable zoom, but never larger than the screen it opens on.
+    QSize size(900, 1000);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    dialog.resize(size);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&report](QPrinter *target) { PaintReport(*target, report); });
 
