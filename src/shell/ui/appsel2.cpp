@@ -1,4 +1,5 @@
 #include "appsel2.h"
+#include "tools/ui/whitebackground.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,10 +11,7 @@ TAPPSEL2::TAPPSEL2(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Select Application"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(277, 246);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setWhiteBackground(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);

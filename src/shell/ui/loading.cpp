@@ -3,6 +3,7 @@
 #include "shell/appstate.h"
 #include "shell/artwork.h"
 #include "shell/projectrules.h"
+#include "tools/ui/whitebackground.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -13,10 +14,7 @@ TLOADING::TLOADING(AppState &state, const QStringList &arguments, QWidget *paren
     setObjectName(QStringLiteral("LOADING"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(570, 180);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setWhiteBackground(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *picture = new QLabel(this);

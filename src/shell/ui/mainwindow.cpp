@@ -12,6 +12,7 @@
 #include "shell/appstate.h"
 #include "shell/artwork.h"
 #include "tools/calculatorfinder.h"
+#include "tools/ui/whitebackground.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -68,10 +69,7 @@ TForm1::TForm1(AppState &state, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ShellTexts::mainCaption());
     resize(775, 500);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setWhiteBackground(this);
 
     m_findProgram = [](const QString &name) { return QStandardPaths::findExecutable(name); };
     m_startProgram = [](const QString &program) { return QProcess::startDetached(program, {}); };

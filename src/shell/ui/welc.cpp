@@ -3,6 +3,7 @@
 #include "setup/settingsstore.h"
 #include "shell/appstate.h"
 #include "shell/artwork.h"
+#include "tools/ui/whitebackground.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -42,10 +43,7 @@ TWelc::TWelc(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
     // No title-bar buttons, kept above the main window.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     setFixedSize(570, 440);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setWhiteBackground(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -2,6 +2,7 @@
 
 #include "data/programidentity.h"
 #include "shell/artwork.h"
+#include "tools/ui/whitebackground.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -23,10 +24,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(500, 350);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setWhiteBackground(this);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
