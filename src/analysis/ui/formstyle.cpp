@@ -1,4 +1,5 @@
 #include "analysis/ui/formstyle.h"
+#include "tools/ui/iconsonshow.h"
 
 #include <algorithm>
 
@@ -46,7 +47,7 @@ QPushButton *button(const QString &name, const QString &caption, const QString &
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setToolTip(hint);
-    b->setIcon(parent->style()->standardIcon(icon));
+    setStandardIconOnShow(b, icon);
     b->setAutoDefault(false);
     b->setMinimumWidth(96);
     return b;

@@ -19,6 +19,7 @@
 #include "report/ui/chartview.h"
 #include "report/ui/graphtypedialog.h"
 #include "shell/appstate.h"
+#include "tools/ui/iconsonshow.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ QPushButton *stripButton(const QString &name, const QString &caption, const QStr
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(hint);
-    button->setIcon(parent->style()->standardIcon(icon));
+    setStandardIconOnShow(button, icon);
     button->setCursor(Qt::PointingHandCursor);
     button->setAutoDefault(false);
     return button;

@@ -14,6 +14,7 @@
 #include "report/chartrenderer.h"
 #include "report/energygraphs.h"
 #include "shell/appstate.h"
+#include "tools/ui/iconsonshow.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ GraphTypeDialog::GraphTypeDialog(AppState &state, QWidget *parent) : QDialog(par
 
     auto *close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("BitBtn1"));
-    close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    setStandardIconOnShow(close, QStyle::SP_DialogCloseButton);
     close->setCursor(Qt::PointingHandCursor);
     close->setAutoDefault(false);
     close->setGeometry((width - 96) / 2, captionTop + 30, 96, 30);

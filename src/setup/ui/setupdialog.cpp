@@ -10,6 +10,7 @@
 #include "setup/options.h"
 #include "shell/appstate.h"
 #include "ui_setupdialog.h"
+#include "tools/ui/iconsonshow.h"
 
 namespace {
 
@@ -31,8 +32,8 @@ SetupDialog::SetupDialog(AppState &state, QWidget *parent)
       m_state(state), m_ui(std::make_unique<Ui::SetupDialog>())
 {
     m_ui->setupUi(this);
-    m_ui->GoBack_button->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    m_ui->NextButton->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    setStandardIconOnShow(m_ui->GoBack_button, QStyle::SP_ArrowLeft);
+    setStandardIconOnShow(m_ui->NextButton, QStyle::SP_ArrowRight);
     m_ui->NextButton->setLayoutDirection(Qt::RightToLeft); // glyph on the right
     m_ui->NOTE3->installEventFilter(this);
     bindFields();

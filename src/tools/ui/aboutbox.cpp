@@ -3,6 +3,7 @@
 #include "data/programidentity.h"
 #include "shell/artwork.h"
 #include "tools/ui/whitebackground.h"
+#include "tools/ui/iconsonshow.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -59,7 +60,8 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     mail->setText(link(ProgramIdentity::SupportMail, QUrl(ProgramIdentity::SupportMail).path()));
     mail->setGeometry(115, 235, 340, 22);
 
-    auto *close = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    auto *close = new QPushButton(QStringLiteral("OK"), this);
+    setStandardIconOnShow(close, QStyle::SP_DialogOkButton);
     close->setObjectName(QStringLiteral("BitBtn15"));
     close->setGeometry(390, 290, 80, 30);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

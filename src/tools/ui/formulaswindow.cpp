@@ -12,6 +12,7 @@
 #include "formulakeys.h"
 #include "shell/appstate.h"
 #include "ui_formulaswindow.h"
+#include "tools/ui/iconsonshow.h"
 
 FormulasWindow::FormulasWindow(AppState &state, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -19,8 +20,8 @@ FormulasWindow::FormulasWindow(AppState &state, QWidget *parent)
       m_state(state), m_ui(std::make_unique<Ui::FormulasWindow>())
 {
     m_ui->setupUi(this);
-    m_ui->GoBack_button->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    m_ui->NextButton->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    setStandardIconOnShow(m_ui->GoBack_button, QStyle::SP_ArrowLeft);
+    setStandardIconOnShow(m_ui->NextButton, QStyle::SP_ArrowRight);
     m_ui->NextButton->setLayoutDirection(Qt::RightToLeft);
     bindInputs();
 

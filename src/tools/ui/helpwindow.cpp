@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "tools/helptopics.h"
+#include "tools/ui/iconsonshow.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -29,7 +30,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     auto *bar = new QHBoxLayout;
     auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
     contents->setObjectName(QStringLiteral("ContentsButton"));
-    auto *back = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"), this);
+    auto *back = new QPushButton(QStringLiteral("&Back"), this);
+    setStandardIconOnShow(back, QStyle::SP_ArrowBack);
     back->setObjectName(QStringLiteral("BackButton"));
     bar->addWidget(contents);
     bar->addWidget(back);
