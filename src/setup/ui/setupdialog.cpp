@@ -7,7 +7,9 @@
 
 #include "fieldkeys.h"
 #include "logodialog.h"
+#include "data/messageservice.h"
 #include "setup/options.h"
+#include "setup/settingsstore.h"
 #include "shell/appstate.h"
 #include "ui_setupdialog.h"
 #include "tools/ui/iconsonshow.h"
@@ -201,6 +203,9 @@ void SetupDialog::save()
         leaveFactorField(static_cast<QLineEdit *>(focusWidget()));
     widgetsToFields();
     Save_Opt(m_state.store, m_state.setupFields, m_state.options);
+    // The options hold for this run either way; say so when they will not survive it.
+    if (!m_state.store.lastWriteOk())
+        m_state.messages.warning(QStringLiteral("The program settings could not be saved. They apply until the program is closed."));
     accept();
 }
 

@@ -2,6 +2,7 @@
 #include "setup/ui/setupdialog.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -193,6 +194,29 @@ TEST_F(SetupDialogTest, OkStoresTheFieldsAsShown)
     EXPECT_DOUBLE_EQ(m_state.options.table(EfficiencyTable::Damper)[5], 0.123);
     EXPECT_DOUBLE_EQ(m_state.options.table(EfficiencyTable::Damper)[1], 0.768);
     EXPECT_TRUE(m_state.options.custom2InUse);
+}
+
+TEST(SetupDialogStore, OkOnAnUnwritableStoreWarnsAndKeepsTheOptionsForTheRun)
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("notafolder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ScriptedMessages messages;
+    SettingsStore store(dir.filePath(QStringLiteral("notafolder/setup.ini")));
+    AppState state(messages, store);
+    InitGlobals(state, QLocale::c());
+    Load_OPT(store, state.options, state.setupFields);
+    SetupDialog d(state);
+    d.show();
+    d.findChild<QCheckBox *>(QStringLiteral("L7"))->setChecked(true);
+    messages.expect(MessageAnswer::Ok);
+    QTest::mouseClick(d.findChild<QPushButton *>(QStringLiteral("SelectBtn")), Qt::LeftButton);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(messages.shown()[0].text.startsWith(QStringLiteral("The program settings could not be saved.")));
+    EXPECT_TRUE(state.options.flag(7));
+    EXPECT_FALSE(d.isVisible());
 }
 
 TEST_F(SetupDialogTest, OkWithoutLeavingTheFieldStoresTheRepairedText)
