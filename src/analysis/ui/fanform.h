@@ -88,6 +88,9 @@ private:
     QWidget *buildGraphPage();
     QWidget *buildReportPage();
     QHBoxLayout *navigationRow(int page, QPushButton *goBack, QPushButton *help, QPushButton *forward);
+    // Go Back, Help and Continue of a middle page, wired to the page flow.
+    QHBoxLayout *stepNavigation(AnalysisPage page, QWidget *parent, const QString &goBackName,
+                                const QString &helpName, const QString &continueName);
     AnalysisField *addParameterField(int number, QWidget *parent);
     AnalysisField *addTextField(ProjectText which, int typedLimit, QWidget *parent);
 

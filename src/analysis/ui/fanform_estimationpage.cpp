@@ -148,15 +148,8 @@ QWidget *TFANFORM::buildEstimationPage()
     layout->addLayout(lower);
     layout->addStretch(1);
 
-    auto *goBack = formstyle::button(QStringLiteral("BitBtn6"), QStringLiteral("&Go Back"),
-                                     QStringLiteral("Go back one step"), QStyle::SP_ArrowBack, page);
-    auto *help = formstyle::button(QStringLiteral("BitBtn7"), QStringLiteral("&Help"), QStringLiteral("Get Help!"),
-                                   QStyle::SP_DialogHelpButton, page);
-    auto *forward = formstyle::button(QStringLiteral("BitBtn8"), QStringLiteral("&Continue"),
-                                      QStringLiteral("Continue to next step!"), QStyle::SP_ArrowForward, page);
-    layout->addLayout(navigationRow(static_cast<int>(AnalysisPage::Estimation), goBack, help, forward));
-    connect(goBack, &QPushButton::clicked, this, &TFANFORM::GOBACKCLICK);
-    connect(forward, &QPushButton::clicked, this, &TFANFORM::CONTINUECLICK);
+    layout->addLayout(stepNavigation(AnalysisPage::Estimation, page, QStringLiteral("BitBtn6"),
+                                     QStringLiteral("BitBtn7"), QStringLiteral("BitBtn8")));
 
     showEstimationPage();
     return page;

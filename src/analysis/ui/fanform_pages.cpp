@@ -99,6 +99,20 @@ QHBoxLayout *TFANFORM::navigationRow(int page, QPushButton *goBack, QPushButton 
     return row;
 }
 
+QHBoxLayout *TFANFORM::stepNavigation(AnalysisPage page, QWidget *parent, const QString &goBackName,
+                                      const QString &helpName, const QString &continueName)
+{
+    auto *goBack = formstyle::button(goBackName, QStringLiteral("&Go Back"), QStringLiteral("Go back one step"),
+                                     QStyle::SP_ArrowBack, parent);
+    auto *help = formstyle::button(helpName, QStringLiteral("&Help"), QStringLiteral("Get Help!"),
+                                   QStyle::SP_DialogHelpButton, parent);
+    auto *forward = formstyle::button(continueName, QStringLiteral("&Continue"),
+                                      QStringLiteral("Continue to next step!"), QStyle::SP_ArrowForward, parent);
+    connect(goBack, &QPushButton::clicked, this, &TFANFORM::GOBACKCLICK);
+    connect(forward, &QPushButton::clicked, this, &TFANFORM::CONTINUECLICK);
+    return navigationRow(static_cast<int>(page), goBack, help, forward);
+}
+
 QWidget *TFANFORM::buildCustomerPage()
 {
     auto *page = new QWidget;
@@ -239,15 +253,8 @@ QWidget *TFANFORM::buildSystemDataPage()
     panels->addWidget(buildDutyCyclePanel(page), 6);
     layout->addLayout(panels, 1);
 
-    auto *goBack = formstyle::button(QStringLiteral("ESCCANCEL"), QStringLiteral("&Go Back"),
-                                     QStringLiteral("Go back one step"), QStyle::SP_ArrowBack, page);
-    auto *help = formstyle::button(QStringLiteral("Help"), QStringLiteral("&Help"), QStringLiteral("Get Help!"),
-                                   QStyle::SP_DialogHelpButton, page);
-    auto *forward = formstyle::button(QStringLiteral("BitBtn2"), QStringLiteral("&Continue"),
-                                      QStringLiteral("Continue to next step!"), QStyle::SP_ArrowForward, page);
-    layout->addLayout(navigationRow(static_cast<int>(AnalysisPage::SystemData), goBack, help, forward));
-    connect(goBack, &QPushButton::clicked, this, &TFANFORM::GOBACKCLICK);
-    connect(forward, &QPushButton::clicked, this, &TFANFORM::CONTINUECLICK);
+    layout->addLayout(stepNavigation(AnalysisPage::SystemData, page, QStringLiteral("ESCCANCEL"),
+                                     QStringLiteral("Help"), QStringLiteral("BitBtn2")));
     return page;
 }
 
@@ -301,15 +308,8 @@ QWidget *TFANFORM::buildGraphPage()
     layout->setContentsMargins(0, 2, 0, 8);
     m_graphPanel = new GraphPanel(m_state, page);
     layout->addWidget(m_graphPanel, 1);
-    auto *goBack = formstyle::button(QStringLiteral("BitBtn11"), QStringLiteral("&Go Back"),
-                                     QStringLiteral("Go back one step"), QStyle::SP_ArrowBack, page);
-    auto *help = formstyle::button(QStringLiteral("BitBtn12"), QStringLiteral("&Help"), QStringLiteral("Get Help!"),
-                                   QStyle::SP_DialogHelpButton, page);
-    auto *forward = formstyle::button(QStringLiteral("BitBtn13"), QStringLiteral("&Continue"),
-                                      QStringLiteral("Continue to next step!"), QStyle::SP_ArrowForward, page);
-    layout->addLayout(navigationRow(static_cast<int>(AnalysisPage::Graphs), goBack, help, forward));
-    connect(goBack, &QPushButton::clicked, this, &TFANFORM::GOBACKCLICK);
-    connect(forward, &QPushButton::clicked, this, &TFANFORM::CONTINUECLICK);
+    layout->addLayout(stepNavigation(AnalysisPage::Graphs, page, QStringLiteral("BitBtn11"),
+                                     QStringLiteral("BitBtn12"), QStringLiteral("BitBtn13")));
     return page;
 }
 
