@@ -16,10 +16,7 @@ int runCheck(const QStringList &arguments, CliContext &context)
     int status = CliOk;
     bool first = true;
     for (const QString &path : parsed->files) {
-        if (!first)
-            context.out << '\n';
-        first = false;
-        context.out << "file: " << path << '\n';
+        printFileHeader(context, path, first);
         CliMessageService messages(&context.out, parsed->answerCancel);
         const CliProject project = OpenCliProject(path, messages);
         if (!applicationText(project.application).isEmpty())

@@ -16,6 +16,9 @@ struct CliContext
     QChar thousandSep = QLatin1Char(',');
 };
 
+// Starts one file's section of the output: a blank line between files, then "file: PATH".
+void printFileHeader(CliContext &context, const QString &path, bool &first);
+
 // Exit statuses of pelnix-cli.
 enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2 };
 

@@ -63,3 +63,11 @@ int runCli(const QStringList &arguments, CliContext &context)
     }
     return cliUsageError(context, QStringLiteral("unknown command '%1'").arg(first));
 }
+
+void printFileHeader(CliContext &context, const QString &path, bool &first)
+{
+    if (!first)
+        context.out << '\n';
+    first = false;
+    context.out << "file: " << path << '\n';
+}

@@ -249,12 +249,8 @@ int runEstimate(const QStringList &arguments, CliContext &context)
     for (const QString &path : parsed->files) {
         auto f = std::make_unique<FileEstimate>();
         f->path = path;
-        if (!parsed->json) {
-            if (!first)
-                context.out << '\n';
-            context.out << "file: " << path << '\n';
-        }
-        first = false;
+        if (!parsed->json)
+            printFileHeader(context, path, first);
         CliMessageService messages(parsed->json ? nullptr : &context.out, parsed->answerCancel);
         estimateFile(*f, options, context.thousandSep, messages, parsed->json ? nullptr : &context.out);
         f->messages = messages.shown();

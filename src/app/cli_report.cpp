@@ -164,10 +164,7 @@ int runReport(const QStringList &arguments, CliContext &context)
     int status = CliOk;
     bool first = true;
     for (const QString &path : parsed->files) {
-        if (!first)
-            context.out << '\n';
-        first = false;
-        context.out << "file: " << path << '\n';
+        printFileHeader(context, path, first);
         CliMessageService messages(&context.out, parsed->answerCancel);
         // A fresh program state per file, with the program options from the settings store.
         SettingsStore store;
