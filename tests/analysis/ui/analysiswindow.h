@@ -15,13 +15,7 @@
 #include "setup/settingsstore.h"
 #include "shell/appstate.h"
 #include "support/scriptedmessages.h"
-
-class RecordingHelp final : public HelpRouter
-{
-public:
-    void showTopic(const QString &topic) override { topics << topic; }
-    QStringList topics;
-};
+#include "support/recordinghelp.h"
 
 // The analysis window over a program state with the default project of one application kind.
 struct AnalysisWindow

@@ -11,15 +11,9 @@
 #include "engine/ui/calcrep.h"
 #include "setup/settingsstore.h"
 #include "shell/appstate.h"
+#include "support/recordinghelp.h"
 
 namespace {
-
-class RecordingHelp final : public HelpRouter
-{
-public:
-    void showTopic(const QString &topic) override { topics << topic; }
-    QStringList topics;
-};
 
 struct OverviewWindow
 {

@@ -10,6 +10,7 @@
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/welc.h"
 #include "support/scriptedmessages.h"
+#include "support/recordinghelp.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,12 +44,6 @@ bool waitFor(const std::function<bool()> &done)
         QTest::qWait(5);
     return done();
 }
-
-struct FakeHelp final : HelpRouter
-{
-    void showTopic(const QString &topic) override { topics << topic; }
-    QStringList topics;
-};
 
 // The main window with its own dialogs and a stand-in analysis window that types a project name
 // and so changes the project.
@@ -189,7 +184,7 @@ TEST_F(MainWindowTest, MenusToolBarAndShortcuts)
     EXPECT_EQ(panel("StatusPanel3"), QStringLiteral("Not Active"));
     EXPECT_EQ(panel("StatusPanel1"), QStringLiteral("Project Name: <No Name>"));
 
-    FakeHelp help;
+    RecordingHelp help;
     state.help = &help;
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_EQ(help.topics, QStringList{QStringLiteral("HLP_CONTENTS")});

@@ -15,14 +15,9 @@
 #include "setup/settingsstore.h"
 #include "shell/appstate.h"
 #include "support/scriptedmessages.h"
+#include "support/recordinghelp.h"
 
 namespace {
-
-struct RecordingHelp final : HelpRouter
-{
-    void showTopic(const QString &topic) override { topics << topic; }
-    QStringList topics;
-};
 
 class FormulasWindowTest : public ::testing::Test
 {
