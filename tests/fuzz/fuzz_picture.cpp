@@ -2,12 +2,12 @@
 // cleanly on the report's path (raster formats and SVG), and draw without harm.
 #include "report/reportlayer.h"
 
-#include <QFile>
+#include "inputfile.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -19,14 +19,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("logo.img"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    }
+    const QString path = writeInputFile(QStringLiteral("logo.img"), data, size);
+    if (path.isEmpty())
+        return 0;
     const ReportPicture picture = ReportPicture::fromFile(path);
     if (picture.isNull())
         return 0;

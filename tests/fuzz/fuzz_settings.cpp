@@ -2,23 +2,16 @@
 // not read as a number and take flags only from a leading "1".
 #include "setup/options.h"
 #include "setup/settingsstore.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "inputfile.h"
 
 #include <cmath>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("PELNIX.conf"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    }
+    const QString path = writeInputFile(QStringLiteral("PELNIX.conf"), data, size);
+    if (path.isEmpty())
+        return 0;
     SettingsStore store(path);
     ProgramOptions options;
     SetupFields fields;
