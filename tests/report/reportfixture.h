@@ -9,6 +9,7 @@
 #include "data/parameters.h"
 #include "data/projectrecord.h"
 #include "engine/estimation.h"
+#include "engine/workedexample.h"
 #include "engine/fieldtexts.h"
 #include "engine/payback.h"
 #include "report/energygraphs.h"
@@ -19,25 +20,15 @@
 
 // A default project (24 h, 7 days, 52 weeks, 10 cents, 150 HP, 95 %, drive cost 12,000) run through
 // the estimation and the estimation page, ready to be turned into report sources.
-struct ReportProject
+struct ReportProject : WorkedExample
 {
-    ScriptedMessages messages;
-    ParameterTable params;
-    ProgramOptions options;
-    SetupFields setupFields;
-    SystemDataTexts fields;
-    EstimationResults results;
     EstimationPage page;
     PlainProjectTexts texts;
     QTemporaryDir dir;
 
     explicit ReportProject(int kind = 1)
     {
-        params.DefineParameters(messages);
-        ResetEfficiencyDefaults(options, setupFields);
-        fields = SystemDataFromParameters(params);
-        fields.fields[8] = QStringLiteral("12000");
-        results.dutyTexts = DutyTextsFromParameters(params);
+        setField(9, QStringLiteral("12000"));
         options.flags = {true, true, false, false, false, false, false};
         setupFields.company = QStringLiteral("Vendram Drives Inc.\r1200 Industrial Parkway\rSpringfield, IL 62701");
         setupFields.preparer = QStringLiteral("Jane Doe\rApplication Engineer\rjane.doe@example.com");
@@ -56,8 +47,7 @@ struct ReportProject
     void run(int kind)
     {
         this->kind = kind;
-        if (const auto refused = CalculateEstimation(kind, fields, options, results))
-            ADD_FAILURE() << "estimation refused: " << refused->message.toStdString();
+        WorkedExample::run(kind);
         ShowEstimation(kind, results, options, QLatin1Char(','), page);
     }
 
