@@ -217,8 +217,9 @@ ProjectCommands::Startup ProjectCommands::startup()
         for (std::size_t i = 0; i < m_state.history.size(); ++i)
             m_state.history[i] = store.readString(QStringLiteral("FHIS"), QStringLiteral("H%1").arg(i + 1));
         m_state.welcomeAtStart = store.readFlag(QStringLiteral("PROGRAM"), QStringLiteral("L6"), true);
+        // Inside the same session, so the settings file is read and written back once at start-up.
+        Load_OPT(store, m_state.options, m_state.setupFields);
     }
-    Load_OPT(store, m_state.options, m_state.setupFields);
     m_state.commandLineFileExists = projectFileExists(m_state.commandLineFile);
 
     Startup next = Startup::Nothing;
