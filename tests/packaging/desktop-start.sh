@@ -28,6 +28,11 @@ done
 cat >"$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
 # Inside the X session: start the program, wait for both windows, end it.
+# xvfb-run can hand over before the server accepts connections: wait for it first.
+for _ in $(seq 100); do
+  xwininfo -root >/dev/null 2>&1 && break
+  sleep 0.1
+done
 "$@" >"$PELNIX_LOG" 2>&1 &
 pid=$!
 found=1
